@@ -1,0 +1,21 @@
+# quillo_add_test(<name> SOURCES <files...> [LIBS <targets...>] [LABELS <labels...>]
+#                 [LINUX_ONLY] [WINDOWS_ONLY] [TIMEOUT <seconds>])
+# Builds one GoogleTest program and registers it with ctest. Windows builds run it through
+# the cross-compiling emulator (wine64) that the toolchain file names.
+function(quillo_add_test name)
+  cmake_parse_arguments(T "LINUX_ONLY;WINDOWS_ONLY" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+  if(T_LINUX_ONLY AND WIN32)
+    return()
+  endif()
+  if(T_WINDOWS_ONLY AND NOT WIN32)
+    return()
+  endif()
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gmock)
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 120)
+  endif()
+  add_test(NAME ${name} COMMAND ${name})
+  set(labels unit ${T_LABELS})
+  set_tests_properties(${name} PROPERTIES LABELS "${labels}" TIMEOUT ${T_TIMEOUT})
+endfunction()

@@ -1,0 +1,24 @@
+// There is no registry here: every key is absent.
+#include "platform/common/system_registry.h"
+
+namespace platform {
+namespace {
+
+class AbsentRegistry : public RegistryBackend {
+ public:
+  KeyId Open(const std::wstring&, RegistryView) override { return 0; }
+  void Close(KeyId) override {}
+  bool ReadString(KeyId, const std::wstring&, size_t, std::wstring&) override { return false; }
+  bool ReadDword(KeyId, const std::wstring&, uint32_t&) override { return false; }
+  bool EnumSubkey(KeyId, uint32_t, std::wstring&) override { return false; }
+  bool CountSubkeys(KeyId, uint32_t&) override { return false; }
+};
+
+}  // namespace
+
+RegistryBackend& SystemRegistry() {
+  static AbsentRegistry registry;
+  return registry;
+}
+
+}  // namespace platform
