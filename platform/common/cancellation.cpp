@@ -11,9 +11,13 @@ ScopedCancellation::ScopedCancellation(Event& cancel) : previous_(currentCancel)
   currentCancel = &cancel;
 }
 
-ScopedCancellation::~ScopedCancellation() { currentCancel = previous_; }
+ScopedCancellation::~ScopedCancellation() {
+  currentCancel = previous_;
+}
 
-bool CancellationRequested() { return currentCancel != nullptr && currentCancel->IsSignalled(); }
+bool CancellationRequested() {
+  return currentCancel != nullptr && currentCancel->IsSignalled();
+}
 
 bool SleepUnlessCancelled(uint32_t milliseconds) {
   if (currentCancel == nullptr) {

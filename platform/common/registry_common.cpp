@@ -14,7 +14,9 @@ RegistryBackend& Registry() {
   return backend != nullptr ? *backend : SystemRegistry();
 }
 
-void SetRegistryForTesting(RegistryBackend* backend) { testingBackend.store(backend); }
+void SetRegistryForTesting(RegistryBackend* backend) {
+  testingBackend.store(backend);
+}
 
 RegistryKey::RegistryKey(const std::wstring& path, RegistryView view)
     : backend_(Registry()), key_(backend_.Open(path, view)) {}

@@ -5,7 +5,7 @@
 
 namespace platform {
 
-void DeliverSystemMessage(WindowHandle window, uint32_t message, uintptr_t wParam,
-                          intptr_t lParam, Delivery delivery);
+void DeliverSystemMessage(WindowHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam,
+                          Delivery delivery);
 
 }  // namespace platform

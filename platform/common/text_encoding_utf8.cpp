@@ -37,7 +37,9 @@ void AppendUtf8(std::string& out, char32_t cp) {
   }
 }
 
-bool IsSurrogate(char32_t cp) { return cp >= 0xD800 && cp <= 0xDFFF; }
+bool IsSurrogate(char32_t cp) {
+  return cp >= 0xD800 && cp <= 0xDFFF;
+}
 
 }  // namespace
 
@@ -47,14 +49,18 @@ std::wstring Utf8ToWide(const std::string& utf8) {
   size_t i = 0;
   while (i < utf8.size()) {
     const auto lead = static_cast<unsigned char>(utf8[i]);
-    size_t length = lead < 0x80 ? 1 : lead >= 0xF0 && lead < 0xF5 ? 4 : lead >= 0xE0 ? 3
-                    : lead >= 0xC2                                  ? 2
-                                                                    : 0;
+    size_t length = lead < 0x80                   ? 1
+                    : lead >= 0xF0 && lead < 0xF5 ? 4
+                    : lead >= 0xE0                ? 3
+                    : lead >= 0xC2                ? 2
+                                                  : 0;
     if (lead >= 0xF5) {
       length = 0;
     }
-    char32_t cp = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F
-                                                                               : lead & 0x07;
+    char32_t cp = length == 1   ? lead
+                  : length == 2 ? lead & 0x1F
+                  : length == 3 ? lead & 0x0F
+                                : lead & 0x07;
     bool valid = length != 0 && i + length <= utf8.size();
     for (size_t k = 1; valid && k < length; ++k) {
       const auto next = static_cast<unsigned char>(utf8[i + k]);

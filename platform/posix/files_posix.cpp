@@ -30,9 +30,13 @@ bool PathExists(const std::wstring& path) {
   return stat(NativePath(path).c_str(), &info) == 0;
 }
 
-bool PathExists(const std::string& path) { return PathExists(NarrowToWide(path)); }
+bool PathExists(const std::string& path) {
+  return PathExists(NarrowToWide(path));
+}
 
-bool RemoveFile(const std::string& path) { return unlink(NativePath(path).c_str()) == 0; }
+bool RemoveFile(const std::string& path) {
+  return unlink(NativePath(path).c_str()) == 0;
+}
 
 bool WriteWholeFile(const std::wstring& path, const void* data, size_t size) {
   const int fd = open(NativePath(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0755);

@@ -56,9 +56,8 @@ bool DecodeStrict(std::string_view gbk, std::wstring& out) {
 bool EncodeStrict(std::wstring_view wide, std::string& out) {
   Iconv converter("CP936", "WCHAR_T");
   std::vector<char> bytes;
-  if (!converter.valid() ||
-      !converter.Convert(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t),
-                         bytes)) {
+  if (!converter.valid() || !converter.Convert(reinterpret_cast<const char*>(wide.data()),
+                                               wide.size() * sizeof(wchar_t), bytes)) {
     return false;
   }
   out.append(bytes.data(), bytes.size());

@@ -2,6 +2,8 @@
 
 namespace platform {
 
-ResourceBytes FindSystemResource(const std::wstring&, int) { return {}; }
+ResourceBytes FindSystemResource(const std::wstring&, int) {
+  return {};
+}
 
 }  // namespace platform

@@ -48,7 +48,9 @@ Event::~Event() {
   }
 }
 
-bool Event::IsValid() const { return native_ >= 0; }
+bool Event::IsValid() const {
+  return native_ >= 0;
+}
 
 void Event::Signal() {
   if (native_ >= 0) {
@@ -99,9 +101,15 @@ struct Lock::Impl {
 };
 
 Lock::Lock() : impl_(new Impl) {}
-Lock::~Lock() { pthread_mutex_destroy(&impl_->mutex); }
-void Lock::Acquire() { pthread_mutex_lock(&impl_->mutex); }
-void Lock::Release() { pthread_mutex_unlock(&impl_->mutex); }
+Lock::~Lock() {
+  pthread_mutex_destroy(&impl_->mutex);
+}
+void Lock::Acquire() {
+  pthread_mutex_lock(&impl_->mutex);
+}
+void Lock::Release() {
+  pthread_mutex_unlock(&impl_->mutex);
+}
 
 struct Thread::Handle {
   pthread_t thread{};
@@ -115,7 +123,9 @@ void* ThreadProc(void* argument) {
 }
 }  // namespace
 
-Thread::~Thread() { Join(); }
+Thread::~Thread() {
+  Join();
+}
 
 bool Thread::Start(std::function<void()> body) {
   if (handle_ != nullptr) {

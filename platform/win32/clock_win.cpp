@@ -4,8 +4,12 @@
 
 namespace platform {
 
-uint32_t GetTickCount() { return ::GetTickCount(); }
+uint32_t GetTickCount() {
+  return ::GetTickCount();
+}
 
-void Sleep(uint32_t milliseconds) { ::Sleep(milliseconds); }
+void Sleep(uint32_t milliseconds) {
+  ::Sleep(milliseconds);
+}
 
 }  // namespace platform

@@ -12,7 +12,9 @@ bool PathExists(const std::wstring& path) {
   return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool PathExists(const std::string& path) { return PathExists(NarrowToWide(path)); }
+bool PathExists(const std::string& path) {
+  return PathExists(NarrowToWide(path));
+}
 
 bool RemoveFile(const std::string& path) {
   return DeleteFileW(NarrowToWide(path).c_str()) != FALSE;
@@ -59,8 +61,7 @@ bool CreateDirectories(const std::wstring& path) {
   if (cut != std::wstring::npos && cut > 0 && path[cut - 1] != L':') {
     CreateDirectories(path.substr(0, cut));
   }
-  return CreateDirectoryW(path.c_str(), nullptr) != FALSE ||
-         GetLastError() == ERROR_ALREADY_EXISTS;
+  return CreateDirectoryW(path.c_str(), nullptr) != FALSE || GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
 std::string TempDirectoryFromSystem() {
@@ -84,6 +85,8 @@ std::string ModuleFilePathNarrow() {
   return narrow.size() < MAX_PATH ? narrow : std::string();
 }
 
-std::string NativePath(const std::wstring& path) { return WideToNarrow(path); }
+std::string NativePath(const std::wstring& path) {
+  return WideToNarrow(path);
+}
 
 }  // namespace platform

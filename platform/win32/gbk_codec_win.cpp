@@ -12,8 +12,8 @@ bool DecodeStrict(std::string_view gbk, std::wstring& out) {
     return true;
   }
   const int length = static_cast<int>(gbk.size());
-  const int needed = MultiByteToWideChar(kCodePage, MB_ERR_INVALID_CHARS, gbk.data(), length,
-                                         nullptr, 0);
+  const int needed =
+      MultiByteToWideChar(kCodePage, MB_ERR_INVALID_CHARS, gbk.data(), length, nullptr, 0);
   if (needed <= 0) {
     return false;
   }

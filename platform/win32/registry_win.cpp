@@ -59,9 +59,8 @@ class WindowsRegistry : public RegistryBackend {
 
   bool CountSubkeys(KeyId key, uint32_t& count) override {
     DWORD subkeys = 0;
-    if (RegQueryInfoKeyW(reinterpret_cast<HKEY>(key), nullptr, nullptr, nullptr, &subkeys,
-                         nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                         nullptr) != ERROR_SUCCESS) {
+    if (RegQueryInfoKeyW(reinterpret_cast<HKEY>(key), nullptr, nullptr, nullptr, &subkeys, nullptr,
+                         nullptr, nullptr, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
       return false;
     }
     count = subkeys;

@@ -1,5 +1,5 @@
-#include <windows.h>
 #include <process.h>
+#include <windows.h>
 
 #include "platform/threading.h"
 
@@ -14,7 +14,9 @@ Event::~Event() {
   }
 }
 
-bool Event::IsValid() const { return native_ != nullptr; }
+bool Event::IsValid() const {
+  return native_ != nullptr;
+}
 
 void Event::Signal() {
   if (native_ != nullptr) {
@@ -51,10 +53,18 @@ struct Lock::Impl {
   CRITICAL_SECTION section;
 };
 
-Lock::Lock() : impl_(new Impl) { InitializeCriticalSection(&impl_->section); }
-Lock::~Lock() { DeleteCriticalSection(&impl_->section); }
-void Lock::Acquire() { EnterCriticalSection(&impl_->section); }
-void Lock::Release() { LeaveCriticalSection(&impl_->section); }
+Lock::Lock() : impl_(new Impl) {
+  InitializeCriticalSection(&impl_->section);
+}
+Lock::~Lock() {
+  DeleteCriticalSection(&impl_->section);
+}
+void Lock::Acquire() {
+  EnterCriticalSection(&impl_->section);
+}
+void Lock::Release() {
+  LeaveCriticalSection(&impl_->section);
+}
 
 struct Thread::Handle {
   HANDLE thread = nullptr;
@@ -68,7 +78,9 @@ unsigned __stdcall ThreadProc(void* argument) {
 }
 }  // namespace
 
-Thread::~Thread() { Join(); }
+Thread::~Thread() {
+  Join();
+}
 
 bool Thread::Start(std::function<void()> body) {
   if (handle_ != nullptr) {
@@ -85,7 +97,9 @@ bool Thread::Start(std::function<void()> body) {
   return true;
 }
 
-void Thread::Join() { JoinFor(kInfinite); }
+void Thread::Join() {
+  JoinFor(kInfinite);
+}
 
 bool Thread::JoinFor(uint32_t timeoutMs) {
   if (handle_ == nullptr) {
@@ -110,8 +124,7 @@ void Thread::Detach() {
 }
 
 int WaitForAny(const NativeWaitable* objects, int count, uint32_t timeoutMs) {
-  const DWORD result =
-      WaitForMultipleObjects(static_cast<DWORD>(count), objects, FALSE, timeoutMs);
+  const DWORD result = WaitForMultipleObjects(static_cast<DWORD>(count), objects, FALSE, timeoutMs);
   if (result < WAIT_OBJECT_0 + static_cast<DWORD>(count)) {
     return static_cast<int>(result - WAIT_OBJECT_0);
   }
