@@ -39,10 +39,10 @@ TEST(TextEncodingTest, CharactersOutsideGbkBecomeQuestionMarks) {
     std::string narrow;
   };
   const std::vector<Case> cases = {
-      {L"\u0E01", "?"},                     // Thai letter
-      {L"a\u0E01b", "a?b"},                 // in the middle of ASCII
+      {L"\u0E01", "?"},                              // Thai letter
+      {L"a\u0E01b", "a?b"},                          // in the middle of ASCII
       {L"\u8F6C\u0E01\u6362", "\xD7\xAA?\xBB\xBB"},  // between Chinese characters
-      {L"\U0001F600", "?"},                 // outside the basic plane: one mark per character
+      {L"\U0001F600", "?"},  // outside the basic plane: one mark per character
   };
   for (const auto& c : cases) {
     EXPECT_EQ(WideToNarrow(c.wide), c.narrow);
@@ -55,9 +55,9 @@ TEST(TextEncodingTest, MalformedGbkBecomesQuestionMarks) {
     std::wstring wide;
   };
   const std::vector<Case> cases = {
-      {"\xFF", L"?"},                             // never a GBK byte
-      {"ab\xD7", L"ab?"},                         // lead byte cut off at the end
-      {"\xD7\x20x", L"? x"},                      // lead byte before an invalid trail byte
+      {"\xFF", L"?"},                              // never a GBK byte
+      {"ab\xD7", L"ab?"},                          // lead byte cut off at the end
+      {"\xD7\x20x", L"? x"},                       // lead byte before an invalid trail byte
       {"\xD7\xAA\xFF\xBB\xBB", L"\u8F6C?\u6362"},  // a bad byte between good characters
   };
   for (const auto& c : cases) {
@@ -87,8 +87,10 @@ TEST(TextEncodingTest, Utf8RoundTripsAndReplacesMalformedBytes) {
   const std::string utf8 = "\xE7\x94\xA8\xE6\x88\xB7\xE5\x8D\x8F\xE8\xAE\xAE \xF0\x9F\x98\x80";
   EXPECT_EQ(WideToUtf8(Utf8ToWide(utf8)), utf8);
   EXPECT_EQ(Utf8ToWide("\xE7\x94\xA8"), L"\u7528");
-  EXPECT_EQ(Utf8ToWide("a\xC0\xAF" "b"), L"a\uFFFD\uFFFDb");  // overlong encoding
-  EXPECT_EQ(Utf8ToWide("\xE7\x94"), L"\uFFFD\uFFFD");          // cut off
+  EXPECT_EQ(Utf8ToWide("a\xC0\xAF"
+                       "b"),
+            L"a\uFFFD\uFFFDb");                        // overlong encoding
+  EXPECT_EQ(Utf8ToWide("\xE7\x94"), L"\uFFFD\uFFFD");  // cut off
 }
 
 }  // namespace
