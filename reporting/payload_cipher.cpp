@@ -1,0 +1,56 @@
+#include "reporting/payload_cipher.h"
+
+#include <cstring>
+#include <vector>
+
+#include "reporting/aes.h"
+#include "reporting/base64.h"
+
+namespace {
+
+constexpr size_t kKeySize = AES::kBlockSize;
+
+// The 16 key bytes: `key` followed by zero bytes. False for a key that is too long.
+bool MakeKeyBuffer(const std::string& key, unsigned char (&buffer)[kKeySize]) {
+  if (key.size() > kKeySize) {
+    return false;
+  }
+  std::memset(buffer, 0, kKeySize);
+  std::memcpy(buffer, key.data(), key.size());
+  return true;
+}
+
+}  // namespace
+
+std::string EncryptPayload(std::string plain, std::string key) {
+  unsigned char keyBuffer[kKeySize];
+  if (!MakeKeyBuffer(key, keyBuffer)) {
+    return {};
+  }
+  const size_t padding = kKeySize - plain.size() % kKeySize;  // 1..16
+  std::vector<unsigned char> buffer(plain.size() + padding, static_cast<unsigned char>(padding));
+  std::memcpy(buffer.data(), plain.data(), plain.size());
+  AES(keyBuffer).EncryptBlocks(buffer.data(), static_cast<std::ptrdiff_t>(buffer.size()));
+  return Base64Encode(buffer.data(), buffer.size());
+}
+
+std::string DecryptPayload(std::string text, std::string key) {
+  unsigned char keyBuffer[kKeySize];
+  if (!MakeKeyBuffer(key, keyBuffer) || text.size() % 4 != 0) {
+    return {};
+  }
+  std::vector<unsigned char> decoded(text.size());
+  size_t length = 0;
+  Base64Decode(text, decoded.data(), length);
+  if (length % kKeySize != 0) {
+    return {};
+  }
+  AES(keyBuffer).DecryptBlocks(decoded.data(), static_cast<std::ptrdiff_t>(length));
+  if (length > 0) {
+    const size_t padding = decoded[length - 1];
+    if (padding >= 1 && padding <= kKeySize && padding <= length) {
+      length -= padding;
+    }
+  }
+  return std::string(reinterpret_cast<const char*>(decoded.data()), length);
+}

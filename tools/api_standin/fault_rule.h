@@ -1,0 +1,38 @@
+// A misbehaviour of the stand-in for one request path, chosen on the command line.
+#pragma once
+
+#include <cstdint>
+#include <mutex>
+#include <string>
+
+enum class FaultMode {
+  kFailFirst,     // the first `count` requests get `status` with a short body, then normal
+  kStatus,        // every request gets `status` with `body` and a Content-Length
+  kDelay,         // the normal answer, `milliseconds` late
+  kCloseMidBody,  // announces the whole length, sends half of the body, closes
+  kChunked,       // the normal body without Content-Length, in chunks
+  kNeverAnswer,   // reads the request and stays silent for `milliseconds`, then closes
+};
+
+struct FaultRule {
+  std::string path;
+  FaultMode mode = FaultMode::kStatus;
+  int status = 500;
+  std::string body;
+  uint32_t count = 0;
+  uint32_t milliseconds = 0;
+};
+
+// Parses "PATH=MODE[:ARG...]" (see README.md). False with `error` set on bad input.
+bool ParseFaultRule(const std::string& text, FaultRule& rule, std::string& error);
+
+// How many requests a fail-first rule has already failed; shared by the server's threads.
+class FailureCounter {
+ public:
+  // True when this request is still among the first `limit`.
+  bool TakeFailure(uint32_t limit);
+
+ private:
+  std::mutex lock_;
+  uint32_t failed_ = 0;
+};
