@@ -15,6 +15,8 @@ packages=(
   wine64 xvfb xdotool x11-utils imagemagick fonts-wqy-microhei wixl iproute2
   # source packages of the cross-built libraries
   dpkg-dev curl zip unzip file
+  # skin art generator and skin packer
+  python3 fonts-dejavu-core
 )
 
 missing=()
