@@ -1,0 +1,10 @@
+// The program's two kinds of request, each bracketed by libcurl's process-wide
+// initialisation and clean-up. True when the transfer completed, whatever the HTTP status;
+// the response then holds the body (an error page included). After a failure it may hold a
+// partial body. Safe to call from several threads at once.
+#pragma once
+
+#include <string>
+
+bool HttpGet(const std::string& url, std::string& response);
+bool HttpPost(const std::string& url, const std::string& body, std::string& response);
