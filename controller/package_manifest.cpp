@@ -1,0 +1,121 @@
+#include "controller/package_manifest.h"
+
+#include <json/reader.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cctype>
+#include <memory>
+#include <set>
+
+#include "controller/manifest_member.h"
+#include "controller/package_file_name.h"
+#include "controller/package_selection.h"
+
+namespace {
+
+std::atomic<uint32_t> retryPauseForTesting{0};
+
+bool ParseJson(const std::string& text, Json::Value& root) {
+  // The builder's defaults are the classic reader's: comments allowed, any root value.
+  Json::CharReaderBuilder builder;
+  const std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
+  std::string errors;
+  try {
+    return reader->parse(text.data(), text.data() + text.size(), &root, &errors);
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+std::string Lowercase(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return text;
+}
+
+// Names for packages whose address yields no usable file name; the extension lets the
+// package's installer open it.
+std::string FallbackFileName(PackageKind kind, Json::ArrayIndex index) {
+  const char* extension = kind == PKG_BCL_X86 || kind == PKG_BCL_X64 ? ".msi"
+                          : kind == PKG_VCREDIST2005_X86             ? ".zip"
+                                                                     : ".exe";
+  return "package" + std::to_string(index + 1) + extension;
+}
+
+// Builds local paths in the temporary folder and keeps them apart: two packages never share
+// a file, so one download cannot replace another package's file.
+class LocalPaths {
+ public:
+  explicit LocalPaths(const ManifestContext& context) : context_(context) {}
+
+  std::string For(const std::string& url, PackageKind kind, Json::ArrayIndex index) {
+    std::string name = PackageFileName(url);
+    if (name.empty()) {
+      name = FallbackFileName(kind, index);
+    }
+    std::string directory = context_.tempDirectory;
+    if (kind == PKG_INSTALLER) {
+      // The product's setup is named after the channel it was fetched for.
+      const bool endsWithBackslash = !directory.empty() && directory.back() == '\\';
+      name = (endsWithBackslash ? "A_" : "_") + context_.channel + "_" + name;
+      if (!endsWithBackslash) {
+        directory += "\\";
+      }
+    }
+    name = UniqueFileName(name, [this](const std::string& candidate) {
+      return taken_.count(Lowercase(candidate)) != 0;
+    });
+    taken_.insert(Lowercase(name));
+    return directory + name;
+  }
+
+ private:
+  const ManifestContext& context_;
+  std::set<std::string> taken_;
+};
+
+}  // namespace
+
+bool ParseManifest(const std::string& text, const ManifestContext& context,
+                   std::vector<DownInfo>& list) {
+  Json::Value root;
+  if (!ParseJson(text, root)) {
+    return false;
+  }
+  const Json::Value& handling =
+      root.isObject() ? root["pdfHandling"] : Json::Value::nullSingleton();
+  const bool versionMatches = MemberText(handling, "Version") == context.installerVersion;
+  const std::string alternativeUrl = MemberText(handling, "url");
+
+  const Json::Value& packages = root.isObject() ? root["pdfinstall"] : Json::Value::nullSingleton();
+  if (!packages.isArray()) {
+    return true;
+  }
+  LocalPaths paths(context);
+  for (Json::ArrayIndex i = 0; i < packages.size(); ++i) {
+    const Json::Value& element = packages[i];
+    std::string url = MemberText(element, "url");
+    if (MemberText(element, "needed") == "0" || url.empty()) {
+      continue;
+    }
+    const PackageKind kind = KindFromManifestName(MemberText(element, "name"));
+    if (!IsPackageNeeded(kind)) {
+      continue;
+    }
+    if (kind == PKG_INSTALLER && versionMatches && !alternativeUrl.empty()) {
+      url = alternativeUrl;
+    }
+    DownInfo entry;
+    entry.kind = kind;
+    entry.localPath = paths.For(url, kind, i);
+    entry.url = std::move(url);
+    entry.size = LeadingDecimal(MemberText(element, "size"));
+    list.push_back(std::move(entry));
+  }
+  return true;
+}
+
+void SetManifestRetryPauseForTesting(uint32_t milliseconds) {
+  retryPauseForTesting.store(milliseconds);
+}

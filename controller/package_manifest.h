@@ -1,0 +1,29 @@
+// The package manifest: which packages this machine needs, where to get them and where to
+// put them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "threads/task_records.h"
+
+// What the manifest's entries are resolved against.
+struct ManifestContext {
+  std::string tempDirectory;     // where packages are downloaded to; normally ends in "\"
+  std::string installerVersion;  // this setup program's version, narrow
+  std::string channel;           // this setup program's channel
+};
+
+// Fetches the manifest from the maker's API server (one retry after a pause), reports step
+// "7002" once a reply has arrived, deciphers and parses it, and appends an entry for every
+// package this machine needs. True when a reply was fetched and parsed as JSON, whether or
+// not any package was accepted. Blocks; runs on the controller thread.
+bool FetchManifest(std::vector<DownInfo>& list);
+
+// The parsing half of FetchManifest: `text` is the deciphered reply. False when it is not
+// JSON. Entries of unexpected shape are skipped; nothing in the text can end the program.
+bool ParseManifest(const std::string& text, const ManifestContext& context,
+                   std::vector<DownInfo>& list);
+
+// Replaces the pause between the two fetch attempts (5000 ms) in tests; 0 restores it.
+void SetManifestRetryPauseForTesting(uint32_t milliseconds);
