@@ -13,7 +13,7 @@ namespace platform::ui {
 
 struct CharFormat {
   int heightTwips = 0;  // character height in twentieths of a point
-  uint32_t color = 0;  // 0xRRGGBB
+  uint32_t color = 0;   // 0xRRGGBB
   bool operator==(const CharFormat&) const = default;
 };
 

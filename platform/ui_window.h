@@ -49,6 +49,8 @@ inline Point UnpackPoint(intptr_t packed) {
 class WindowDelegate {
  public:
   virtual ~WindowDelegate() = default;
+  // The new window's handle, given before any message.
+  virtual void OnWindowAttached(WindowHandle window) = 0;
   // Every message of the window but painting. Leaving `handled` false asks for the default
   // handling (a close request then destroys the window).
   virtual intptr_t OnWindowMessage(uint32_t message, uintptr_t wParam, intptr_t lParam,
@@ -103,8 +105,8 @@ void TrackMouseLeave(WindowHandle window);
 struct WindowShape {
   int cornerWidth = 0;  // rounded corners: ellipse width and height, 0 for square corners
   int cornerHeight = 0;
-  int shadowSize = 0;  // 0: no shadow
-  int shadowDarkness = 0;  // alpha of the shadow next to the window, 0 to 255
+  int shadowSize = 0;        // 0: no shadow
+  int shadowDarkness = 0;    // alpha of the shadow next to the window, 0 to 255
   uint32_t shadowColor = 0;  // 0xRRGGBB
   Point shadowOffset;
 };
