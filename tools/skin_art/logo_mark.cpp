@@ -9,11 +9,11 @@ namespace {
 void DrawPageLines(Canvas& canvas, Box page, float unit) {
   const float left = page.left + 0.22f * page.Width();
   const float right = page.right - 0.22f * page.Width();
-  const float fractions[] = {0.45f, 0.62f, 0.79f};
+  const float fractions[] = {0.46f, 0.62f, 0.78f};
   for (int i = 0; i < 3; ++i) {
     const float y = page.top + fractions[i] * page.Height();
     const float end = i == 2 ? left + 0.55f * (right - left) : right;
-    DrawPolyline(canvas, {{left, y}, {end, y}}, unit * 0.09f, Solid(palette::kAccent));
+    DrawPolyline(canvas, {{left, y}, {end, y}}, unit * 0.055f, Solid(palette::kAccent));
   }
 }
 
