@@ -7,6 +7,7 @@
 #define STBI_ONLY_PNG
 #include <stb_image.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -156,15 +157,13 @@ TEST(SkinImages, StatesOfOneControlDiffer) {
 
 class SkinArtGenerator : public testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    std::string error;
-    fonts_ = new skin_art::Fonts(skin_art::LoadFonts(error));
-    ASSERT_TRUE(error.empty()) << error;
-  }
+  static void SetUpTestSuite() { fonts_ = new skin_art::Fonts(skin_art::LoadFonts(load_error_)); }
   static void TearDownTestSuite() {
     delete fonts_;
     fonts_ = nullptr;
   }
+  // Without its fonts the generator cannot draw; each test stops here instead of crashing.
+  void SetUp() override { ASSERT_TRUE(load_error_.empty()) << load_error_; }
 
   static std::map<std::string, std::vector<std::uint8_t>> Render() {
     std::map<std::string, std::vector<std::uint8_t>> files;
@@ -175,9 +174,11 @@ class SkinArtGenerator : public testing::Test {
   }
 
   static skin_art::Fonts* fonts_;
+  static std::string load_error_;
 };
 
 skin_art::Fonts* SkinArtGenerator::fonts_ = nullptr;
+std::string SkinArtGenerator::load_error_;
 
 // The committed images are the generator's output: a change to the art code without
 // regenerating, or a drawing step that depends on anything but its inputs, shows here.
