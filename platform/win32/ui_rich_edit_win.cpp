@@ -1,0 +1,139 @@
+// The hosted rich edit: the system's RichEdit 4.1 control (msftedit.dll), or 2.0/3.0
+// (riched20.dll) where that is missing.
+#include <richedit.h>
+#include <windows.h>
+
+#include "platform/ui_rich_edit.h"
+#include "platform/win32/gdi_fonts.h"
+
+namespace platform::ui {
+namespace {
+
+constexpr int kTwipsPerPixel = 15;  // at 96 dots per inch
+
+const wchar_t* RichEditClass() {
+  static const wchar_t* name = [] {
+    if (LoadLibraryW(L"msftedit.dll") != nullptr) {
+      return L"RICHEDIT50W";
+    }
+    return LoadLibraryW(L"riched20.dll") != nullptr ? L"RichEdit20W" : nullptr;
+  }();
+  return name;
+}
+
+COLORREF ToColorRef(uint32_t rgb) {
+  return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+uint32_t FromColorRef(COLORREF color) {
+  return (static_cast<uint32_t>(GetRValue(color)) << 16) |
+         (static_cast<uint32_t>(GetGValue(color)) << 8) | GetBValue(color);
+}
+
+class Win32RichEdit : public RichEdit {
+ public:
+  Win32RichEdit(HWND edit, const RichEditOptions& options) : edit_(edit), options_(options) {
+    SendMessageW(edit_, EM_SETBKGNDCOLOR, 0, ToColorRef(options.background & 0xFFFFFF));
+    SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(options.font)), FALSE);
+    ApplyDefaultFormat();
+  }
+  ~Win32RichEdit() override { DestroyWindow(edit_); }
+
+  void SetBounds(const Rect& bounds) override {
+    Rect area = bounds;
+    if (!options_.multiline) {
+      // A single line has no formatting rectangle, so the inset moves the control itself.
+      area = bounds.Deflate(options_.textInset);
+    }
+    MoveWindow(edit_, area.left, area.top, area.Width(), area.Height(), TRUE);
+    if (options_.multiline) {
+      RECT inner{options_.textInset.left, options_.textInset.top,
+                 area.Width() - options_.textInset.right,
+                 area.Height() - options_.textInset.bottom};
+      SendMessageW(edit_, EM_SETRECT, 0, reinterpret_cast<LPARAM>(&inner));
+    }
+  }
+
+  void SetVisible(bool visible) override { ::ShowWindow(edit_, visible ? SW_SHOWNA : SW_HIDE); }
+
+  void SetText(const std::wstring& text) override {
+    SetWindowTextW(edit_, text.c_str());
+    ApplyDefaultFormat();
+  }
+
+  std::wstring GetText() const override {
+    const int length = GetWindowTextLengthW(edit_);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(edit_, text.data(), length + 1)));
+    return text;
+  }
+
+  void SetSelection(long start, long end) override {
+    CHARRANGE range{start, end};
+    SendMessageW(edit_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  }
+
+  CharFormat GetSelectionFormat() const override {
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof(format);
+    SendMessageW(edit_, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    return {static_cast<int>(format.yHeight), FromColorRef(format.crTextColor)};
+  }
+
+  void SetSelectionFormat(const CharFormat& wanted) override {
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof(format);
+    format.dwMask = CFM_SIZE | CFM_COLOR;
+    format.yHeight = wanted.heightTwips;
+    format.crTextColor = ToColorRef(wanted.color);
+    SendMessageW(edit_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+  }
+
+  CharFormat FormatAt(long position) const override {
+    CHARRANGE saved{};
+    SendMessageW(edit_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&saved));
+    CHARRANGE one{position, position + 1};
+    SendMessageW(edit_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&one));
+    const CharFormat format = GetSelectionFormat();
+    SendMessageW(edit_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&saved));
+    return format;
+  }
+
+ private:
+  void ApplyDefaultFormat() {
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof(format);
+    format.dwMask = CFM_SIZE | CFM_COLOR | CFM_FACE | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE;
+    format.yHeight = options_.font.size * kTwipsPerPixel;
+    format.crTextColor = ToColorRef(options_.textColor & 0xFFFFFF);
+    format.dwEffects = (options_.font.bold ? CFE_BOLD : 0) |
+                       (options_.font.italic ? CFE_ITALIC : 0) |
+                       (options_.font.underline ? CFE_UNDERLINE : 0);
+    lstrcpynW(format.szFaceName, options_.font.face.c_str(), LF_FACESIZE);
+    SendMessageW(edit_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+  }
+
+  HWND edit_;
+  RichEditOptions options_;
+};
+
+}  // namespace
+
+std::unique_ptr<RichEdit> RichEdit::Create(WindowHandle parent, const RichEditOptions& options) {
+  const wchar_t* className = RichEditClass();
+  if (parent == nullptr || className == nullptr) {
+    return nullptr;
+  }
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | ES_NOHIDESEL;
+  style |= options.multiline ? (ES_MULTILINE | ES_AUTOVSCROLL) : ES_AUTOHSCROLL;
+  style |= options.readOnly ? ES_READONLY : 0;
+  style |= options.verticalScrollBar ? WS_VSCROLL : 0;
+  HWND edit = CreateWindowExW(0, className, L"", style, 0, 0, 0, 0, static_cast<HWND>(parent),
+                              nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (edit == nullptr) {
+    return nullptr;
+  }
+  return std::make_unique<Win32RichEdit>(edit, options);
+}
+
+}  // namespace platform::ui
