@@ -3,7 +3,6 @@
 #include <json/reader.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cctype>
 #include <memory>
 #include <set>
@@ -11,10 +10,45 @@
 #include "controller/manifest_member.h"
 #include "controller/package_file_name.h"
 #include "controller/package_selection.h"
+#include "platform/cancellation.h"
+#include "platform/files.h"
+#include "platform/text_encoding.h"
+#include "reporting/api_urls.h"
+#include "reporting/channel.h"
+#include "reporting/http_requests.h"
+#include "reporting/payload_cipher.h"
+#include "reporting/payload_key.h"
+#include "reporting/report_step.h"
+#include "reporting/setup_version.h"
 
 namespace {
 
-std::atomic<uint32_t> retryPauseForTesting{0};
+constexpr uint32_t kRetryPauseMs = 5000;
+
+std::function<void()>& RetryPauseForTesting() {
+  static std::function<void()> pause;
+  return pause;
+}
+
+// False when the pause was cut short because the controller is being destroyed.
+bool PauseBeforeRetry() {
+  if (RetryPauseForTesting()) {
+    RetryPauseForTesting()();
+    return true;
+  }
+  return platform::SleepUnlessCancelled(kRetryPauseMs);
+}
+
+bool FetchReply(std::string& reply) {
+  if (HttpGet(ManifestUrl(), reply)) {
+    return true;
+  }
+  if (!PauseBeforeRetry()) {
+    return false;
+  }
+  reply.clear();
+  return HttpGet(ManifestUrl(), reply);
+}
 
 bool ParseJson(const std::string& text, Json::Value& root) {
   // The builder's defaults are the classic reader's: comments allowed, any root value.
@@ -116,6 +150,18 @@ bool ParseManifest(const std::string& text, const ManifestContext& context,
   return true;
 }
 
-void SetManifestRetryPauseForTesting(uint32_t milliseconds) {
-  retryPauseForTesting.store(milliseconds);
+bool FetchManifest(std::vector<DownInfo>& list) {
+  std::string reply;
+  if (!FetchReply(reply)) {
+    return false;
+  }
+  ReportStep("7002");
+  const std::string plain = DecryptPayload(reply, PayloadKey);
+  const ManifestContext context{platform::TempDirectory(),
+                                platform::WideToNarrow(InstallerVersion()), Channel()};
+  return ParseManifest(plain, context, list);
+}
+
+void SetManifestRetryPauseForTesting(std::function<void()> pause) {
+  RetryPauseForTesting() = std::move(pause);
 }

@@ -2,6 +2,7 @@
 // put them.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,5 +26,6 @@ bool FetchManifest(std::vector<DownInfo>& list);
 bool ParseManifest(const std::string& text, const ManifestContext& context,
                    std::vector<DownInfo>& list);
 
-// Replaces the pause between the two fetch attempts (5000 ms) in tests; 0 restores it.
-void SetManifestRetryPauseForTesting(uint32_t milliseconds);
+// Runs `pause` in place of the 5000 ms pause between the two fetch attempts; an empty
+// function restores the pause.
+void SetManifestRetryPauseForTesting(std::function<void()> pause);
