@@ -1,7 +1,9 @@
-// winsock2.h must come before windows.h for the IP helper headers.
-#include <iphlpapi.h>
-#include <windows.h>
+// winsock2.h must come before windows.h, and both before the IP helper header.
 #include <winsock2.h>
+
+#include <windows.h>
+
+#include <iphlpapi.h>
 
 #include <cstring>
 #include <new>
