@@ -6,14 +6,15 @@
 
 namespace {
 
+// Never destroyed: the report sender may still post while the process exits.
 std::mutex& HostLock() {
-  static std::mutex lock;
-  return lock;
+  static auto* lock = new std::mutex;
+  return *lock;
 }
 
 std::string& HostOverride() {
-  static std::string host;
-  return host;
+  static auto* host = new std::string;
+  return *host;
 }
 
 std::string ApiUrl(const char* path) {

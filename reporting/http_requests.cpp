@@ -11,9 +11,10 @@ namespace {
 // libcurl's global init and clean-up must never run on two threads at once. libcurl counts
 // them, so with each call serialised the socket layer is torn down only by the clean-up of
 // the last request still running, never under an overlapping one.
+// Never destroyed: the report sender may still post while the process exits.
 std::mutex& GlobalStateLock() {
-  static std::mutex lock;
-  return lock;
+  static auto* lock = new std::mutex;
+  return *lock;
 }
 
 class CurlGlobalScope {

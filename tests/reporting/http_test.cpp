@@ -1,6 +1,6 @@
-// HttpGet and HttpPost against a real server on loopback: any completed transfer succeeds
-// with the body as sent, failures come back as false in bounded time, bodies travel byte for
-// byte, overlapping requests share the process-wide library state safely, and a cancelled
+// HttpGet, HttpPost and HttpClient against a real server on loopback: any completed transfer
+// succeeds with the body as sent, failures come back as false in bounded time, bodies travel byte
+// for byte, overlapping requests share the process-wide library state safely, and a cancelled
 // worker ends its transfer early.
 #include <gtest/gtest.h>
 
@@ -12,6 +12,7 @@
 #include "platform/cancellation.h"
 #include "platform/threading.h"
 #include "reporting/api_urls.h"
+#include "reporting/http_client.h"
 #include "reporting/http_requests.h"
 #include "tools/api_standin/api_standin.h"
 
@@ -115,6 +116,19 @@ TEST_F(HttpTest, CancellingTheWorkerEndsItsTransfer) {
   worker.Join();
   EXPECT_FALSE(ok);
   EXPECT_LT(SecondsSince(start), 3.0);
+}
+
+TEST_F(HttpTest, TheClientReturnsLibcurlCodesAndCanTrace) {
+  std::string response;
+  EXPECT_EQ(HttpClient(false).Get("http://127.0.0.1:1/", response), 7);  // couldn't connect
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(HttpClient(true).Post(standin_->Url("/standin/echo"), "x=1", response), 0);
+  const std::string trace = testing::internal::GetCapturedStdout();
+  EXPECT_EQ(response, "x=1");
+  EXPECT_NE(trace.find("[HEADER_OUT]POST /standin/echo HTTP/1.1"), std::string::npos) << trace;
+  EXPECT_NE(trace.find("[HEADER_IN]HTTP/1.1 200 OK"), std::string::npos);
+  EXPECT_NE(trace.find("[DATA_OUT]x=1\n"), std::string::npos);
+  EXPECT_NE(trace.find("[DATA_IN]x=1\n"), std::string::npos);
 }
 
 TEST(ApiUrlsTest, UseTheConfiguredHostUnlessOverridden) {

@@ -3,16 +3,15 @@
 // program file (its version resource on Windows, whose product version differs).
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "build_config.h"
-#include "platform/clock.h"
 #include "platform/file_version.h"
 #include "platform/files.h"
 #include "platform/text_encoding.h"
 #include "reporting/channel.h"
 #include "reporting/setup_version.h"
+#include "tests/reporting/renamed_copy.h"
 #include "tools/api_standin/host_path.h"
 
 namespace {
@@ -49,24 +48,10 @@ TEST(ChannelTest, DISABLED_WriteChannelOfThisCopy) {
 }
 
 TEST(ChannelTest, ARenamedCopyComputesItsChannelAtStartup) {
-  std::string program;
-  ASSERT_TRUE(platform::ReadWholeFile(platform::ModuleFilePath(), program));
-  const std::wstring folder = platform::NarrowToWide(platform::TempDirectory()) +
-                              L"quillo_channel_" + std::to_wstring(platform::GetTickCount()) +
-                              L"\\";
-  ASSERT_TRUE(platform::CreateDirectories(folder));
-  const std::wstring copy = folder + L"setup_P7_1.exe";
-  ASSERT_TRUE(platform::WriteWholeFile(copy, program.data(), program.size()));
-
-  const std::string command = platform::NativePath(copy) +
-                              " --gtest_also_run_disabled_tests"
-                              " --gtest_filter=ChannelTest.DISABLED_WriteChannelOfThisCopy";
-  std::system(command.c_str());
-  std::string channel;
-  EXPECT_TRUE(platform::ReadWholeFile(copy + L".channel", channel));
-  EXPECT_EQ(channel, "P7");
-  platform::RemoveFile(platform::WideToNarrow(copy + L".channel"));
-  platform::RemoveFile(platform::WideToNarrow(copy));
+  const RenamedCopy copy(L"setup_P7_1.exe");
+  ASSERT_TRUE(copy.IsReady());
+  copy.RunDisabledTest("ChannelTest.DISABLED_WriteChannelOfThisCopy");
+  EXPECT_EQ(copy.ReadBeside(L".channel"), "P7");
 }
 
 TEST(ChannelTest, IsComputedFromThisProgramsName) {
