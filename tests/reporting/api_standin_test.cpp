@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/clock.h"
 #include "reporting/http_requests.h"
 #include "reporting/payload_cipher.h"
 #include "reporting/payload_key.h"
@@ -72,6 +73,16 @@ TEST_F(ApiStandinTest, DeciphersAndRecordsReports) {
   EXPECT_EQ(report.step, "7001");
   EXPECT_EQ(report.mac, "00-1A-2B-3C-4D-5E");
   EXPECT_EQ(report.body, body);
+}
+
+TEST(ApiStandinLifetimeTest, StopsByItselfWhenIdle) {
+  ApiStandin standin;
+  ASSERT_TRUE(standin.Start({"--idle-exit", "1"}));
+  std::string response;
+  EXPECT_TRUE(HttpGet(standin.Url("/standin/ping"), response));
+  EXPECT_EQ(response, "ok");
+  platform::Sleep(1600);
+  EXPECT_FALSE(HttpGet(standin.Url("/standin/ping"), response));
 }
 
 }  // namespace
