@@ -14,7 +14,7 @@
 #include "reporting/adapter_enumeration.h"
 #include "reporting/hardware_address.h"
 #include "reporting/mac_identity.h"
-#include "tests/reporting/fake_registry.h"
+#include "tests/support/fake_registry.h"
 
 namespace {
 
@@ -101,14 +101,17 @@ const std::wstring kClass =
 
 // An adapter class where "{WIRED}" is physical and "{VIRTUAL}" is not.
 void AddAdapterClass(FakeRegistry& registry) {
-  registry.AddKey(kClass);
-  auto& wired = registry.AddKey(kClass + L"\\0000");
-  wired.strings[L"NetCfgInstanceId"] = L"{wired}";
-  wired.dwords[L"Characteristics"] = kPhysical;
-  auto& virtualAdapter = registry.AddKey(kClass + L"\\0001");
-  virtualAdapter.strings[L"NetCfgInstanceId"] = L"{VIRTUAL}";
-  virtualAdapter.dwords[L"Characteristics"] = kVirtual;
+  registry.SetString(kClass + L"\\0000", L"NetCfgInstanceId", L"{wired}");
+  registry.SetDword(kClass + L"\\0000", L"Characteristics", kPhysical);
+  registry.SetString(kClass + L"\\0001", L"NetCfgInstanceId", L"{VIRTUAL}");
+  registry.SetDword(kClass + L"\\0001", L"Characteristics", kVirtual);
 }
+
+// A registry whose keys cannot tell how many subkeys they have.
+class UncountableRegistry : public FakeRegistry {
+ public:
+  bool CountSubkeys(KeyId, uint32_t&) override { return false; }
+};
 
 TEST(EnumerateAdaptersTest, TakesThePrimaryListWithRegistryCharacteristics) {
   FakeRegistry registry;
@@ -177,27 +180,33 @@ TEST(AdapterCharacteristicsTest, ScansTheAdapterClass) {
   }
   FakeRegistry registry;
   AddAdapterClass(registry);
+  EXPECT_EQ(registry.OpenKeyCount(), 0);
   // A matching entry without "Characteristics" does not end the scan.
-  registry.AddKey(kClass + L"\\0002").strings[L"NetCfgInstanceId"] = L"{LATE}";
-  auto& late = registry.AddKey(kClass + L"\\0003");
-  late.strings[L"NetCfgInstanceId"] = L"{late}";
-  late.dwords[L"Characteristics"] = 0x84;
+  registry.SetString(kClass + L"\\0002", L"NetCfgInstanceId", L"{LATE}");
+  registry.SetString(kClass + L"\\0003", L"NetCfgInstanceId", L"{late}");
+  registry.SetDword(kClass + L"\\0003", L"Characteristics", 0x84);
   EXPECT_EQ(GetAdapterCharacteristics("{WIRED}"), kPhysical);
   EXPECT_EQ(GetAdapterCharacteristics("{virtual}"), kVirtual);
   EXPECT_EQ(GetAdapterCharacteristics("{LATE}"), 0x84);
   EXPECT_EQ(GetAdapterCharacteristics("{MISSING}"), -1);
   EXPECT_EQ(GetAdapterCharacteristics(""), -1);
+  EXPECT_EQ(registry.OpenKeyCount(), 0);  // every key closed again
 }
 
 TEST(AdapterCharacteristicsTest, TriesAHundredSubkeysWhenTheyCannotBeCounted) {
-  FakeRegistry registry;
-  registry.AddKey(kClass);
-  auto& far = registry.AddKey(kClass + L"\\0099");
-  far.strings[L"NetCfgInstanceId"] = L"{FAR}";
-  far.dwords[L"Characteristics"] = kPhysical;
-  EXPECT_EQ(GetAdapterCharacteristics("{FAR}"), -1);  // one subkey counted: only 0000 tried
-  registry.FailSubkeyCount();
+  {
+    FakeRegistry registry;
+    registry.SetString(kClass + L"\\0099", L"NetCfgInstanceId", L"{FAR}");
+    registry.SetDword(kClass + L"\\0099", L"Characteristics", kPhysical);
+    EXPECT_EQ(GetAdapterCharacteristics("{FAR}"), -1);  // one subkey counted: only 0000 tried
+  }
+  UncountableRegistry registry;
+  registry.SetString(kClass + L"\\0099", L"NetCfgInstanceId", L"{FAR}");
+  registry.SetDword(kClass + L"\\0099", L"Characteristics", kPhysical);
+  registry.SetString(kClass + L"\\0100", L"NetCfgInstanceId", L"{BEYOND}");
+  registry.SetDword(kClass + L"\\0100", L"Characteristics", kPhysical);
   EXPECT_EQ(GetAdapterCharacteristics("{FAR}"), kPhysical);
+  EXPECT_EQ(GetAdapterCharacteristics("{BEYOND}"), -1);
 }
 
 TEST(GrowingBufferCallTest, GivesUpAfterThreeTooSmallAnswers) {
