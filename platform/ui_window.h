@@ -81,6 +81,8 @@ void DestroySkinnedWindow(WindowHandle window);
 bool IsWindowAlive(WindowHandle window);
 // The delegate of a live skinned window, else null.
 WindowDelegate* DelegateOf(WindowHandle window);
+// A top-level window of any program with the title `title`, else null.
+WindowHandle FindTopLevelWindow(const std::wstring& title);
 std::wstring WindowClassName(WindowHandle window);
 std::wstring WindowTitle(WindowHandle window);
 WindowHandle WindowOwner(WindowHandle window);

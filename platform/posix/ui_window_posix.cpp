@@ -236,6 +236,17 @@ WindowDelegate* DelegateOf(WindowHandle window) {
                [](const Record& r) { return r.delegate; });
 }
 
+WindowHandle FindTopLevelWindow(const std::wstring& title) {
+  auto& state = Global();
+  std::lock_guard<std::mutex> hold(state.lock);
+  for (const auto& [handle, record] : state.windows) {
+    if (record.title == title && record.owner == nullptr) {
+      return handle;
+    }
+  }
+  return nullptr;
+}
+
 std::wstring WindowClassName(WindowHandle window) {
   return Query(window, std::wstring(), [](const Record& r) { return r.className; });
 }

@@ -1,4 +1,6 @@
 #include <windows.h>
+// The surface's method shares its name with the Win32 macro.
+#undef DrawText
 
 #include <map>
 #include <tuple>

@@ -63,12 +63,14 @@ bool RegisterOnce(const std::wstring& className, WNDPROC procedure) {
   return true;
 }
 
-// Alpha of the shadow at `distance` pixels outside the window's edge.
+// Alpha of the shadow at `distance` pixels outside the window's edge. Under the window it is
+// clear: the window hides that part anyway, and a clear area lets the clicks through where
+// the system cannot stack the shadow below the window.
 uint32_t ShadowAlpha(const WindowShape& shape, double distance) {
   if (distance <= 0) {
-    return static_cast<uint32_t>(shape.shadowDarkness);
+    return 0;
   }
-  const double fade = std::max(0.0, 1.0 - distance / (shape.shadowSize + 1));
+  const double fade = std::max(0.0, 1.0 - (distance - 1) / shape.shadowSize);
   return static_cast<uint32_t>(shape.shadowDarkness * fade * fade);
 }
 
@@ -84,8 +86,8 @@ void PaintShadow(HWND shadow, const WindowShape& shape, Size size, POINT at) {
   const uint32_t b = shape.shadowColor & 0xFF;
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
-      const int dx = std::max({s - x, x - (s + size.width - 1), 0});
-      const int dy = std::max({s - y, y - (s + size.height - 1), 0});
+      const int dx = std::max({s - x, x - (s + size.width) + 1, 0});
+      const int dy = std::max({s - y, y - (s + size.height) + 1, 0});
       const uint32_t a = ShadowAlpha(shape, std::sqrt(double(dx * dx + dy * dy)));
       pixels[static_cast<size_t>(y) * width + x] =
           (a << 24) | ((r * a / 255) << 16) | ((g * a / 255) << 8) | (b * a / 255);
@@ -98,6 +100,20 @@ void PaintShadow(HWND shadow, const WindowShape& shape, Size size, POINT at) {
   UpdateLayeredWindow(shadow, screen, &at, &extent, static_cast<HDC>(surface.NativeContext()),
                       &origin, 0, &blend, ULW_ALPHA);
   ReleaseDC(nullptr, screen);
+}
+
+// The shadow window's shape: its whole area less the part the window itself covers, so the
+// shadow never hides the window or takes its clicks, whatever the stacking order.
+void CutOutWindow(HWND shadow, const WindowShape& shape, Size size) {
+  const int s = shape.shadowSize;
+  const int left = s - shape.shadowOffset.x;
+  const int top = s - shape.shadowOffset.y;
+  HRGN outer = CreateRectRgn(0, 0, size.width + 2 * s, size.height + 2 * s);
+  HRGN inner = CreateRoundRectRgn(left, top, left + size.width + 1, top + size.height + 1,
+                                  shape.cornerWidth, shape.cornerHeight);
+  CombineRgn(outer, outer, inner, RGN_DIFF);
+  DeleteObject(inner);
+  SetWindowRgn(shadow, outer, FALSE);  // the system owns the region from here on
 }
 
 // Keeps the shadow window just behind `hwnd`, with its size and visibility.
@@ -118,6 +134,7 @@ void FollowWithShadow(HWND hwnd, WindowData& data) {
   if (size.width != data.shadowSize.width || size.height != data.shadowSize.height) {
     data.shadowSize = size;
     PaintShadow(data.shadow, data.shape, size, at);
+    CutOutWindow(data.shadow, data.shape, size);
   }
   SetWindowPos(data.shadow, hwnd, at.x, at.y, 0, 0,
                SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOOWNERZORDER);
@@ -278,6 +295,10 @@ bool IsWindowAlive(WindowHandle window) {
 WindowDelegate* DelegateOf(WindowHandle window) {
   WindowData* data = DataOf(AsHwnd(window));
   return data != nullptr ? data->delegate : nullptr;
+}
+
+WindowHandle FindTopLevelWindow(const std::wstring& title) {
+  return FindWindowW(nullptr, title.c_str());
 }
 
 std::wstring WindowClassName(WindowHandle window) {
