@@ -28,6 +28,10 @@ class ScopedCancellation {
 // True when the calling thread's work has been cancelled.
 bool CancellationRequested();
 
+// The calling thread's cancel event, for blocking calls that wait on it together with
+// objects of their own. False on a thread without one.
+bool CurrentCancelEvent(NativeWaitable& event);
+
 // Sleeps `milliseconds` unless cancelled first. False when cancelled.
 bool SleepUnlessCancelled(uint32_t milliseconds);
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "platform/threading.h"
 
@@ -50,5 +51,15 @@ class ProcessHandle {
   uint32_t exitCode_ = 0;
 #endif
 };
+
+// Starts the program that `commandLine` names (Windows quoting, see command_line.h) with its
+// first window hidden and without standard input, output or error, inheriting no handles.
+// Does not wait. On success `process` owns the new process; on failure `lastError` holds the
+// system's error code (GetLastError, or errno on POSIX) and `process` is unchanged.
+//
+// On POSIX the program name is looked up as a file name with every backslash read as a
+// slash (a name without one is searched on PATH), the arguments are split as a Windows
+// program would split them, and the standard handles are /dev/null.
+bool StartProcess(const std::wstring& commandLine, ProcessHandle& process, uint32_t& lastError);
 
 }  // namespace platform

@@ -2,6 +2,8 @@
 // first installer and holds the window that receives progress notifications.
 #pragma once
 
+#include "install/downloader_thread.h"
+#include "install/installer_thread.h"
 #include "platform/processes.h"
 #include "platform/window_messages.h"
 #include "threads/task_records.h"
@@ -9,7 +11,7 @@
 
 class CControlThread : public CWorkerThread<ControlInfo> {
  public:
-  CControlThread() = default;
+  CControlThread();
   ~CControlThread() override;
 
   const wchar_t* GetName() const override { return L"CControlThread"; }
@@ -27,4 +29,14 @@ class CControlThread : public CWorkerThread<ControlInfo> {
 
   // The window that receives the progress messages; set by the window before Start.
   platform::WindowHandle notifyWindow = nullptr;
+
+ protected:
+  // Ends this thread, then `secondInstaller` (a derived controller's own worker, if any),
+  // the downloader and the installer, each for good. The workers call back into the
+  // controller's virtual operations, so a derived controller calls this first thing in its
+  // destructor, before its own members and overrides go; calling it again does nothing.
+  void StopAllThreads(CInstallerThread* secondInstaller = nullptr);
+
+  CInstallerThread installer;
+  CDownloaderThread downloader;
 };

@@ -19,6 +19,14 @@ bool CancellationRequested() {
   return currentCancel != nullptr && currentCancel->IsSignalled();
 }
 
+bool CurrentCancelEvent(NativeWaitable& event) {
+  if (currentCancel == nullptr) {
+    return false;
+  }
+  event = currentCancel->Native();
+  return true;
+}
+
 bool SleepUnlessCancelled(uint32_t milliseconds) {
   if (currentCancel == nullptr) {
     Sleep(milliseconds);

@@ -58,6 +58,11 @@ bool ParseModeArguments(const std::string& mode, const std::string& arguments, F
     return arguments.empty() ||
            (args.size() == 1 && ParseDecimal(args[0], kLongestWaitMs, rule.milliseconds));
   }
+  if (mode == "slow-body") {
+    rule.mode = FaultMode::kSlowBody;
+    return args.size() == 2 && ParseDecimal(args[0], 1000000000, rule.count) && rule.count > 0 &&
+           ParseDecimal(args[1], kLongestWaitMs, rule.milliseconds);
+  }
   if (mode == "close-mid-body" || mode == "chunked") {
     rule.mode = mode == "chunked" ? FaultMode::kChunked : FaultMode::kCloseMidBody;
     return arguments.empty();

@@ -12,6 +12,7 @@ enum class FaultMode {
   kCloseMidBody,  // announces the whole length, sends half of the body, closes
   kChunked,       // the normal body without Content-Length, in chunks
   kNeverAnswer,   // reads the request and stays silent for `milliseconds`, then closes
+  kSlowBody,      // the whole body with its Content-Length, `count` bytes every `milliseconds`
 };
 
 struct FaultRule {

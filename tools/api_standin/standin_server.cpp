@@ -159,12 +159,26 @@ bool StandinServer::ApplyFaultBefore(size_t index, httplib::Response& response) 
 }
 
 void StandinServer::ApplyFaultAfter(const FaultRule& rule, httplib::Response& response) {
-  if (rule.mode != FaultMode::kCloseMidBody && rule.mode != FaultMode::kChunked) {
+  if (rule.mode != FaultMode::kCloseMidBody && rule.mode != FaultMode::kChunked &&
+      rule.mode != FaultMode::kSlowBody) {
     return;
   }
   auto body = std::make_shared<std::string>(std::move(response.body));
   const std::string type = response.get_header_value("Content-Type");
   response.body.clear();
+  if (rule.mode == FaultMode::kSlowBody) {
+    const size_t piece = rule.count;
+    const uint32_t pause = rule.milliseconds;
+    response.set_content_provider(
+        body->size(), type,
+        [this, body, piece, pause](size_t offset, size_t, httplib::DataSink& sink) {
+          if (offset > 0 && !WaitUnlessStopping(pause)) {
+            return false;
+          }
+          return sink.write(body->data() + offset, std::min(piece, body->size() - offset));
+        });
+    return;
+  }
   if (rule.mode == FaultMode::kCloseMidBody) {
     response.set_content_provider(body->size(), type,
                                   [body](size_t offset, size_t, httplib::DataSink& sink) {

@@ -1,0 +1,14 @@
+// The archive runner: writes the archive tool that the program carries out to the
+// temporary folder as "7za.exe" and extracts an archive with it.
+#pragma once
+
+#include <string>
+
+// Runs <temp>\7za.exe x -y -aoa -o"<outputDirectory>" "<archive>" and waits for it. True
+// when the tool was written and started, whatever it then made of the archive: its exit
+// code is not read. False without running anything when the tool cannot be written.
+bool ExtractArchive(const std::string& archive, const std::string& outputDirectory);
+
+// Writes the program's resource "EXE" 104 to `path`, replacing any file there. True only
+// when the whole resource was written.
+bool WriteToolFromResource(const std::wstring& path);

@@ -1,0 +1,48 @@
+#include "install/downloader_thread.h"
+
+#include "install/down_file.h"
+#include "platform/cancellation.h"
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "platform/text_encoding.h"
+#include "platform/url_download.h"
+#include "threads/control_thread.h"
+
+namespace {
+
+constexpr int32_t kDownloadFinished = 100;
+constexpr int32_t kDownloadFailed = -1;
+
+}  // namespace
+
+void CDownloaderThread::ProcessTask(DownInfo& task) {
+  task.stamp = platform::GetTickCount();
+  if (platform::PathExists(task.localPath)) {
+    platform::RemoveFile(task.localPath);
+  }
+  auto report = std::make_shared<DownInfo>(task);
+  DownFile downFile(report, [this](uint32_t percent, const std::shared_ptr<DownInfo>& record) {
+    return OnDownloadProgress(percent, record);
+  });
+  const int32_t result = platform::DownloadUrlToFile(
+      platform::NarrowToWide(task.url), platform::NarrowToWide(task.localPath), downFile);
+  if (downFile.Abandoned() || platform::CancellationRequested()) {
+    EndThread();
+    return;
+  }
+  PostReport(result == platform::kDownloadOk ? kDownloadFinished : kDownloadFailed, report);
+}
+
+bool CDownloaderThread::OnDownloadProgress(uint32_t percent,
+                                           const std::shared_ptr<DownInfo>& record) {
+  PostReport(static_cast<int32_t>(percent), record);
+  if (StopRequested()) {
+    EndThread();
+    return false;
+  }
+  return true;
+}
+
+void CDownloaderThread::PostReport(int32_t value, const std::shared_ptr<DownInfo>& record) {
+  owner->Post(ControlInfo{CONTROL_DOWNLOAD_PROGRESS, value, record});
+}

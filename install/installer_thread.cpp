@@ -1,0 +1,96 @@
+#include "install/installer_thread.h"
+
+#include <algorithm>
+
+#include "platform/cancellation.h"
+#include "platform/clock.h"
+#include "platform/processes.h"
+#include "threads/control_thread.h"
+
+namespace {
+
+constexpr int32_t kInstallFinished = 100;
+constexpr int32_t kInstallNotStarted = -1;
+constexpr uint32_t kHighestRunningPercent = 99;
+
+// The estimated percentage after `elapsed` bytes; the previous one once the estimate is
+// used up, so it never falls.
+uint32_t EstimatedPercent(uint64_t elapsed, uint32_t estimate, uint32_t previous) {
+  if (elapsed >= estimate) {
+    return previous;
+  }
+  const uint64_t percent = elapsed * 100 / estimate;
+  return static_cast<uint32_t>(std::min<uint64_t>(percent, kHighestRunningPercent));
+}
+
+}  // namespace
+
+void CInstallerThread::ProcessTask(InstallInfo& task) {
+  task.stamp = platform::GetTickCount();
+  auto report = std::make_shared<InstallInfo>(task);
+  platform::ProcessHandle process;
+  // Only the handle tells whether an installer runs; the owner's yes or no does not.
+  StartInstaller(task, process);
+  if (!process.IsValid()) {
+    PostReport(kInstallNotStarted, report);
+    return;
+  }
+  if (WatchProcess(task, process, report) == WatchEnd::kAbandoned) {
+    EndThread();
+    return;
+  }
+  process.Close();
+  PostReport(kInstallFinished, report);
+}
+
+CInstallerThread::WatchEnd CInstallerThread::WatchProcess(
+    InstallInfo& task, platform::ProcessHandle& process,
+    const std::shared_ptr<InstallInfo>& report) {
+  // 64 bits, so that a process that runs for days cannot wrap the estimate back to 0.
+  uint64_t elapsed = 0;
+  uint32_t percent = 0;
+  for (;;) {
+    if (StopRequested()) {
+      return WatchEnd::kAbandoned;
+    }
+    const auto waited = platform::WaitUnlessCancelled(process.Waitable(), pollIntervalMs_.load());
+    if (waited == platform::WaitResult::kCancelled) {
+      return WatchEnd::kAbandoned;
+    }
+    // A signalled wait also ends the watch, so a process whose exit code happens to be
+    // STILL_ACTIVE is not taken for a running one.
+    uint32_t exitCode = 0;
+    const bool readable = process.ReadExitCode(exitCode);
+    if (waited == platform::WaitResult::kSignalled ||
+        (readable && exitCode != platform::kStillActive)) {
+      return WatchEnd::kFinished;
+    }
+    if (PackageAlreadyInstalled(task)) {
+      return WatchEnd::kFinished;
+    }
+    elapsed += kBytesPerPoll;
+    percent = EstimatedPercent(elapsed, task.size, percent);
+    PostReport(static_cast<int32_t>(percent), report);
+  }
+}
+
+// The controller's code runs here on this thread; nothing it throws may end the thread.
+void CInstallerThread::StartInstaller(InstallInfo& task, platform::ProcessHandle& process) {
+  try {
+    owner->InstallPackage(task, process);
+  } catch (...) {
+    process.Close();
+  }
+}
+
+bool CInstallerThread::PackageAlreadyInstalled(InstallInfo& task) {
+  try {
+    return owner->IsPackageInstalled(task);
+  } catch (...) {
+    return false;
+  }
+}
+
+void CInstallerThread::PostReport(int32_t value, const std::shared_ptr<InstallInfo>& record) {
+  owner->Post(ControlInfo{CONTROL_INSTALL_PROGRESS, value, record});
+}

@@ -1,0 +1,43 @@
+#include <windows.h>
+// Needs windows.h first.
+#include <urlmon.h>
+
+#include "platform/url_download.h"
+#include "platform/win32/bind_status_callback.h"
+#include "platform/win32/cancellation_watch.h"
+
+namespace platform {
+namespace {
+
+// urlmon needs COM on the calling thread; a thread that already has it keeps its own.
+class ScopedComApartment {
+ public:
+  ScopedComApartment()
+      : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+  ~ScopedComApartment() {
+    if (initialised_) {
+      CoUninitialize();
+    }
+  }
+  ScopedComApartment(const ScopedComApartment&) = delete;
+  ScopedComApartment& operator=(const ScopedComApartment&) = delete;
+
+ private:
+  bool initialised_;
+};
+
+}  // namespace
+
+int32_t DownloadUrlToFile(const std::wstring& url, const std::wstring& path,
+                          DownloadObserver& observer) {
+  ScopedComApartment apartment;
+  BindStatusCallback callback(observer);
+  HRESULT result = E_FAIL;
+  {
+    CancellationWatch watch([&callback] { callback.AbortBinding(); });
+    result = URLDownloadToFileW(nullptr, url.c_str(), path.c_str(), 0, &callback);
+  }
+  return static_cast<int32_t>(callback.Outcome(result, path));
+}
+
+}  // namespace platform
