@@ -10,6 +10,7 @@
 
 #include "duilib/button_ui.h"
 #include "duilib/option_ui.h"
+#include "duilib/rich_edit_ui.h"
 #include "duilib/ui_test_driver.h"
 #include "duilib/window_impl_base.h"
 #include "platform/ui_canvas.h"
@@ -156,6 +157,32 @@ TEST_F(SkinWindowTest, NestedModalLoopsDisableTheirOwnersUntilTheyClose) {
   });
   EXPECT_EQ(main.ShowModal(), 0);
   EXPECT_EQ(seen, (std::vector<std::string>{"centred", "owner disabled", "7", "enabled"}));
+}
+
+TEST_F(SkinWindowTest, RichEditTextAndCharacterFormatsOfASelection) {
+  RecordingWnd window(L"agreement.xml");
+  window.Create(nullptr, L"WndAgreement", kStyle, kExStyle);
+  auto* edit = static_cast<CRichEditUI*>(window.GetPaintManager().FindControl(L"agreementEdit"));
+  ASSERT_NE(edit, nullptr);
+  EXPECT_TRUE(edit->IsReadOnly());
+  const std::wstring text = L"\t\t\t\t\t\u7528\u6237\u534f\u8bae \u6b22\u8fce\u4f7f\u7528";
+  edit->SetText(text);
+  EXPECT_EQ(edit->GetText(), text);
+  CharFormat format;
+  edit->SetSel(-1, -1);
+  ASSERT_TRUE(edit->GetSelectionCharFormat(format));
+  EXPECT_EQ(format.heightTwips, 13 * 15);  // the layout's font 3, 13 pixels
+  EXPECT_EQ(format.color, 0x909090u);
+  format.heightTwips = 256;
+  format.color = 0x212121;
+  edit->SetSel(0, 9);
+  ASSERT_TRUE(edit->SetSelectionCharFormat(format));
+  CharFormat first;
+  CharFormat after;
+  ASSERT_TRUE(edit->GetCharFormatAt(8, first));
+  ASSERT_TRUE(edit->GetCharFormatAt(10, after));
+  EXPECT_EQ(first, (CharFormat{256, 0x212121}));
+  EXPECT_EQ(after, (CharFormat{195, 0x909090}));
 }
 
 TEST_F(SkinWindowTest, TheCaptionStripDragsExceptOverClickableControls) {
