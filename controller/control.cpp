@@ -1,0 +1,164 @@
+#include "controller/control.h"
+
+#include <algorithm>
+#include <atomic>
+
+#include "controller/install_messages.h"
+#include "controller/package_manifest.h"
+#include "controller/progress_arithmetic.h"
+#include "install/content_length_probe.h"
+#include "platform/cancellation.h"
+#include "platform/window_messages.h"
+
+namespace {
+
+constexpr uint32_t kDefaultPackageSize = 1000000;
+constexpr uint32_t kRetryPauseMs = 500;
+
+std::atomic<uint32_t> retryPauseMs{kRetryPauseMs};
+
+uint32_t PackageSize(const DownInfo& entry) {
+  if (entry.size != 0) {
+    return entry.size;
+  }
+  uint32_t probed = 0;
+  return ProbeContentLength(entry.url, probed) && probed != 0 ? probed : kDefaultPackageSize;
+}
+
+}  // namespace
+
+CControl::CControl() : secondInstaller(this) {}
+
+CControl::~CControl() {
+  StopAllThreads(&secondInstaller);
+}
+
+void CControl::BeginInstall(std::string directory) {
+  installDir = std::move(directory);
+  Post(ControlInfo{CONTROL_START, 0, {}});
+}
+
+void CControl::ProcessTask(ControlInfo& task) {
+  switch (task.type) {
+    case CONTROL_START:
+      StartRun();
+      break;
+    case CONTROL_DOWNLOAD_PROGRESS:
+      if (DownInfo* record = task.DownRecord()) {
+        OnDownloadReport(task.value, *record);
+      }
+      break;
+    case CONTROL_INSTALL_PROGRESS:
+      if (InstallInfo* record = task.InstallRecord()) {
+        OnInstallReport(task.value, *record);
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void CControl::RequestStop() {
+  secondInstaller.RequestStop();
+  CControlThread::RequestStop();
+}
+
+void CControl::StartRun() {
+  downloadList.clear();
+  installList.clear();
+  FetchManifest(downloadList);
+  lastPercent = std::max(lastPercent, 1u);
+  Notify(WM_INSTALL_PROGRESS, 1);
+
+  lastPercent = 0;
+  doneSent = false;
+  for (DownInfo& entry : downloadList) {
+    entry.size = PackageSize(entry);
+    entry.done = 0;
+    installList.push_back(InstallInfo{entry.kind, entry.localPath, installDir, entry.size, 0, 0});
+    downloader.Post(entry);
+  }
+  lastPercent = std::max(lastPercent, 2u);
+  Notify(WM_INSTALL_PROGRESS, 2);
+  downloader.Start();
+  installer.Start();
+}
+
+void CControl::OnDownloadReport(int32_t value, DownInfo& record) {
+  record.done = DoneAfterReport(record.size, record.done, value);
+  Notify(WM_INSTALL_PROGRESS, ComputePercent(&record, nullptr));
+  if (value == 100) {
+    HandOverToInstaller(record);
+  } else if (value == -1) {
+    if (!platform::SleepUnlessCancelled(retryPauseMs.load())) {
+      return;
+    }
+    record.done = 0;
+    downloader.Post(record);
+  }
+}
+
+void CControl::HandOverToInstaller(const DownInfo& downloaded) {
+  const InstallInfo* match = nullptr;
+  for (const InstallInfo& entry : installList) {
+    if (entry.kind == downloaded.kind) {
+      match = &entry;  // the last one of that kind
+    }
+  }
+  if (match == nullptr) {
+    return;
+  }
+  if (downloaded.kind == PKG_INSTALLER) {
+    secondInstaller.Post(*match);
+    secondInstaller.Start();
+  } else {
+    installer.Post(*match);
+  }
+}
+
+void CControl::OnInstallReport(int32_t value, InstallInfo& record) {
+  record.done = DoneAfterReport(record.size, record.done, value);
+  const uint32_t percent = ComputePercent(nullptr, &record);
+  if (percent == 100 && !doneSent) {
+    doneSent = true;
+    Notify(WM_INSTALL_DONE, 100);
+  } else {
+    Notify(WM_INSTALL_PROGRESS, percent);
+  }
+}
+
+uint32_t CControl::ComputePercent(const DownInfo* download, const InstallInfo* install) {
+  uint32_t downloadTotal = 0;
+  uint32_t downloadDone = 0;
+  for (DownInfo& entry : downloadList) {
+    if (download != nullptr && entry.kind == download->kind) {
+      entry.done = download->done;
+    }
+    downloadTotal += entry.size;
+    downloadDone += entry.done;
+  }
+  uint32_t installTotal = 0;
+  uint32_t installDone = 0;
+  for (InstallInfo& entry : installList) {
+    if (install != nullptr && entry.kind == install->kind) {
+      entry.done = install->done;
+    }
+    installTotal += entry.size;
+    installDone += entry.done;
+  }
+  const uint32_t percent =
+      std::min(HalfShare(downloadDone, downloadTotal) + HalfShare(installDone, installTotal), 100u);
+  if (percent < lastPercent) {
+    return lastPercent;
+  }
+  lastPercent = percent;
+  return percent;
+}
+
+void CControl::Notify(uint32_t message, uint32_t percent) {
+  platform::SendWindowMessage(notifyWindow, message, percent, 0, platform::Delivery::kNoWait);
+}
+
+void CControl::SetRetryPauseForTesting(uint32_t milliseconds) {
+  retryPauseMs.store(milliseconds);
+}
