@@ -98,14 +98,15 @@ void CControl::OnDownloadReport(int32_t value, DownInfo& record) {
   }
 }
 
+// Entries are matched by their file, which the manifest makes unique, rather than by kind:
+// with two packages of one kind, matching by kind would install only one of them and mix
+// their progress, so that the run could never reach 100 %.
 void CControl::HandOverToInstaller(const DownInfo& downloaded) {
-  const InstallInfo* match = nullptr;
-  for (const InstallInfo& entry : installList) {
-    if (entry.kind == downloaded.kind) {
-      match = &entry;  // the last one of that kind
-    }
-  }
-  if (match == nullptr) {
+  const auto match =
+      std::find_if(installList.begin(), installList.end(), [&](const InstallInfo& entry) {
+        return entry.packageFile == downloaded.localPath;
+      });
+  if (match == installList.end()) {
     return;
   }
   if (downloaded.kind == PKG_INSTALLER) {
@@ -131,7 +132,7 @@ uint32_t CControl::ComputePercent(const DownInfo* download, const InstallInfo* i
   uint32_t downloadTotal = 0;
   uint32_t downloadDone = 0;
   for (DownInfo& entry : downloadList) {
-    if (download != nullptr && entry.kind == download->kind) {
+    if (download != nullptr && entry.localPath == download->localPath) {
       entry.done = download->done;
     }
     downloadTotal += entry.size;
@@ -140,7 +141,7 @@ uint32_t CControl::ComputePercent(const DownInfo* download, const InstallInfo* i
   uint32_t installTotal = 0;
   uint32_t installDone = 0;
   for (InstallInfo& entry : installList) {
-    if (install != nullptr && entry.kind == install->kind) {
+    if (install != nullptr && entry.packageFile == install->packageFile) {
       entry.done = install->done;
     }
     installTotal += entry.size;

@@ -35,7 +35,8 @@ class CControl : public CControlThread {
   bool IsPackageInstalled(InstallInfo& task) override;
 
   // The overall percentage after a download report `download` or an install report
-  // `install` (either may be null): never below the last one handed out.
+  // `install` (either may be null), which first updates the list entry of the same file:
+  // never below the last one handed out.
   uint32_t ComputePercent(const DownInfo* download, const InstallInfo* install);
 
   // Replaces the 500 ms pause before a failed download is queued again.

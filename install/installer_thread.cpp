@@ -29,10 +29,11 @@ void CInstallerThread::ProcessTask(InstallInfo& task) {
   task.stamp = platform::GetTickCount();
   auto report = std::make_shared<InstallInfo>(task);
   platform::ProcessHandle process;
-  // Only the handle tells whether an installer runs; the owner's yes or no does not.
-  StartInstaller(task, process);
+  const bool accepted = StartInstaller(task, process);
   if (!process.IsValid()) {
-    PostReport(kInstallNotStarted, report);
+    // A yes without a process means the package needs no program: it is in place as it is.
+    // Reporting that as a failure would hold the overall percentage below 100 for good.
+    PostReport(accepted ? kInstallFinished : kInstallNotStarted, report);
     return;
   }
   if (WatchProcess(task, process, report) == WatchEnd::kAbandoned) {
@@ -75,11 +76,12 @@ CInstallerThread::WatchEnd CInstallerThread::WatchProcess(
 }
 
 // The controller's code runs here on this thread; nothing it throws may end the thread.
-void CInstallerThread::StartInstaller(InstallInfo& task, platform::ProcessHandle& process) {
+bool CInstallerThread::StartInstaller(InstallInfo& task, platform::ProcessHandle& process) {
   try {
-    owner->InstallPackage(task, process);
+    return owner->InstallPackage(task, process);
   } catch (...) {
     process.Close();
+    return false;
   }
 }
 

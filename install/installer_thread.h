@@ -21,7 +21,8 @@ class CInstallerThread : public CWorkerThread<InstallInfo> {
   explicit CInstallerThread(CControlThread* taskOwner) : owner(taskOwner) {}
   ~CInstallerThread() override { StopThread(); }
 
-  // Asks the owner to start the task's installer. Without a process: one report of -1.
+  // Asks the owner to start the task's installer. Without a process: one report, 100 when
+  // the owner answered yes (the package needs no program), otherwise -1.
   // Otherwise polls the process until it ends or the owner's IsPackageInstalled says yes,
   // posting the estimated percentage (at most 99) after each poll that does not end the
   // watch, then closes the handle and posts 100. The poll ends early when the process ends.
@@ -45,7 +46,7 @@ class CInstallerThread : public CWorkerThread<InstallInfo> {
 
   WatchEnd WatchProcess(InstallInfo& task, platform::ProcessHandle& process,
                         const std::shared_ptr<InstallInfo>& report);
-  void StartInstaller(InstallInfo& task, platform::ProcessHandle& process);
+  bool StartInstaller(InstallInfo& task, platform::ProcessHandle& process);
   bool PackageAlreadyInstalled(InstallInfo& task);
   void PostReport(int32_t value, const std::shared_ptr<InstallInfo>& record);
 

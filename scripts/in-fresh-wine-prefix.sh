@@ -2,11 +2,11 @@
 # Runs a Windows test program under wine64 in a Wine prefix made fresh for it, so that what
 # it writes to the registry and to drive C: starts from the template's state. The prefix is
 # removed after a pass and kept after a failure, for a look at what was written.
-# Usage: in-fresh-prefix.sh PREFIX PROGRAM [ARGUMENTS...]
+# Usage: in-fresh-wine-prefix.sh PREFIX PROGRAM [ARGUMENTS...]
 set -euo pipefail
 prefix=$1
 shift
-repo=$(cd "$(dirname "$0")/../.." && pwd)
+repo=$(cd "$(dirname "$0")/.." && pwd)
 
 "$repo/scripts/wine-prefix.sh" "$prefix" --fresh
 status=0

@@ -154,11 +154,17 @@ TEST_F(ControlTest, ARetriedDownloadNeverLowersThePercentage) {
                                               {WM_INSTALL_PROGRESS, 35}}));
 }
 
-TEST_F(ControlTest, AReportUpdatesEveryEntryOfItsKind) {
+TEST_F(ControlTest, PackagesOfOneKindKeepTheirOwnProgress) {
   control.AddPackage(PKG_OTHER, "one.exe", 1000);
-  control.AddPackage(PKG_OTHER, "two.exe", 1000);
+  control.AddPackage(PKG_OTHER, "two.exe", 3000);
   control.DownloadReport(100, control.DownloadRecord(0));
-  EXPECT_EQ(log.Take(), (std::vector<Message>{{WM_INSTALL_PROGRESS, 50}}));
+  control.DownloadReport(100, control.DownloadRecord(1));
+  control.InstallReport(100, control.InstallRecord(1));
+  control.InstallReport(100, control.InstallRecord(0));
+  EXPECT_EQ(log.Take(), (std::vector<Message>{{WM_INSTALL_PROGRESS, 12},
+                                              {WM_INSTALL_PROGRESS, 50},
+                                              {WM_INSTALL_PROGRESS, 87},
+                                              {WM_INSTALL_DONE, 100}}));
 }
 
 TEST_F(ControlTest, FinishedDownloadsGoToTheirInstaller) {
@@ -171,11 +177,13 @@ TEST_F(ControlTest, FinishedDownloadsGoToTheirInstaller) {
   control.DownloadReport(100, control.DownloadRecord(2));
   EXPECT_EQ(control.StartedInstalls(1), (std::vector<std::string>{"C:\\Temp\\setup.exe"}));
 
-  // A download of either entry of a kind hands over the last install entry of that kind.
+  // Each finished download hands over its own package, whatever its kind shares with others.
+  control.DownloadReport(100, control.DownloadRecord(1));
   control.DownloadReport(100, control.DownloadRecord(0));
-  const auto started = control.StartedInstalls(2);
-  ASSERT_EQ(started.size(), 2u);
+  const auto started = control.StartedInstalls(3);
+  ASSERT_EQ(started.size(), 3u);
   EXPECT_EQ(started[1], "C:\\Temp\\two.exe");
+  EXPECT_EQ(started[2], "C:\\Temp\\one.exe");
 }
 
 TEST_F(ControlTest, ReportsWithoutARecordOrOfUnknownTypeAreIgnored) {

@@ -40,7 +40,6 @@ std::function<bool(InstallInfo&, platform::ProcessHandle&)> StartsChild(std::wst
 TEST(InstallerThreadTest, WithoutAProcessOneFailureReportAndNoWait) {
   const std::vector<std::function<bool(InstallInfo&, platform::ProcessHandle&)>> refusals = {
       [](InstallInfo&, platform::ProcessHandle&) { return false; },
-      [](InstallInfo&, platform::ProcessHandle&) { return true; },  // nothing to start
       [](InstallInfo&, platform::ProcessHandle&) -> bool { throw std::runtime_error("x"); },
   };
   for (const auto& refusal : refusals) {
@@ -55,6 +54,18 @@ TEST(InstallerThreadTest, WithoutAProcessOneFailureReportAndNoWait) {
     EXPECT_EQ(reports[0].type, CONTROL_INSTALL_PROGRESS);
     EXPECT_EQ(reports[0].value, -1);
   }
+}
+
+TEST(InstallerThreadTest, APackageThatNeedsNoProgramIsReportedInstalled) {
+  FakeOwner owner;
+  owner.install = [](InstallInfo&, platform::ProcessHandle&) { return true; };
+  owner.Installer().SetPollIntervalForTesting(kNeverMs);
+  ASSERT_TRUE(owner.Installer().Start());
+  owner.Installer().Post(Task(1000000));
+  ASSERT_TRUE(owner.WaitForFinal());
+  const auto reports = owner.Reports();
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_EQ(reports[0].value, 100);
 }
 
 TEST(InstallerThreadTest, AnEndedProcessGivesOnlyTheFinalReportWhateverItsExitCode) {

@@ -1,0 +1,145 @@
+// Whole runs of the controller against the API stand-in with packages that need no program:
+// manifest, sizing, downloads, installs and completion, on real threads and real transfers.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "controller/control.h"
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "platform/text_encoding.h"
+#include "reporting/api_urls.h"
+#include "tests/controller/run_observer.h"
+#include "tests/support/fake_registry.h"
+#include "tools/api_standin/api_standin.h"
+
+namespace {
+
+// A controller whose package list the test can read once the run is over.
+class InspectableControl : public CControl {
+ public:
+  std::vector<DownInfo> Downloads() const { return downloadList; }
+};
+
+class ControlRunTest : public ::testing::Test {
+ protected:
+  ControlRunTest() {
+    folder_ = platform::TempDirectory() + "quillo_control_run\\";
+    platform::CreateDirectories(platform::NarrowToWide(folder_));
+    platform::SetTempDirectoryForTesting(folder_);
+  }
+  ~ControlRunTest() override {
+    platform::SetTempDirectoryForTesting("");
+    SetApiHostForTesting("");
+  }
+
+  // Starts the stand-in with `manifest`, in which {{BASE_URL}} stands for its address.
+  void StartStandin(const std::string& manifest, std::vector<std::string> options = {}) {
+    const std::string path = standin.WriteFile("manifest.json", "{}");
+    options.insert(options.end(), {"--manifest", path, "--packages", standin.ScratchFolder()});
+    ASSERT_TRUE(standin.Start(options));
+    std::string filled = manifest;
+    const std::string base = standin.Url("");
+    for (size_t at; (at = filled.find("{{BASE_URL}}")) != std::string::npos;) {
+      filled.replace(at, 12, base);
+    }
+    standin.WriteFile("manifest.json", filled);
+    SetApiHostForTesting(standin.Host());
+  }
+
+  std::string folder_;
+  FakeRegistry registry;
+  ApiStandin standin;
+  RunObserver observer;
+};
+
+TEST_F(ControlRunTest, RunsToCompletionWithRisingPercentages) {
+  standin.WriteFile("fonts.dat", std::string(300000, 'f'));
+  standin.WriteFile("extras.dat", std::string(100000, 'e'));
+  StartStandin(R"({"pdfinstall":[
+      {"name":"fontPack","url":"{{BASE_URL}}/fonts.dat"},
+      {"name":"extras","url":"{{BASE_URL}}/extras.dat","size":"100000"}]})");
+
+  InspectableControl control;
+  control.notifyWindow = RunObserver::Window();
+  ASSERT_TRUE(control.Start());
+  control.BeginInstall("C:\\Program Files\\QuilloPDF");
+  ASSERT_TRUE(observer.WaitForDone(60000));
+
+  const auto messages = observer.Messages();
+  ASSERT_GE(messages.size(), 3u);
+  EXPECT_EQ(messages[0].id, WM_INSTALL_PROGRESS);
+  EXPECT_EQ(messages[0].percent, 1u);
+  EXPECT_EQ(messages[1].percent, 2u);
+  int done = 0;
+  for (size_t i = 1; i < messages.size(); ++i) {
+    EXPECT_GE(messages[i].percent, messages[i - 1].percent) << "at message " << i;
+    done += messages[i].id == WM_INSTALL_DONE;
+  }
+  EXPECT_EQ(done, 1);
+  EXPECT_EQ(messages.back().id, WM_INSTALL_DONE);
+  EXPECT_EQ(messages.back().percent, 100u);
+
+  // The entry without a size was probed; both files arrived whole.
+  const auto downloads = control.Downloads();
+  ASSERT_EQ(downloads.size(), 2u);
+  EXPECT_EQ(downloads[0].size, 300000u);
+  EXPECT_EQ(downloads[1].size, 100000u);
+  std::string bytes;
+  ASSERT_TRUE(platform::ReadWholeFile(platform::NarrowToWide(folder_ + "fonts.dat"), bytes));
+  EXPECT_EQ(bytes.size(), 300000u);
+}
+
+TEST_F(ControlRunTest, AnEmptyManifestGivesOnlyOneAndTwo) {
+  StartStandin(R"({"pdfinstall":[]})");
+  CControl control;
+  control.notifyWindow = RunObserver::Window();
+  ASSERT_TRUE(control.Start());
+  control.BeginInstall("C:\\Program Files\\QuilloPDF");
+  ASSERT_TRUE(standin.WaitForReports(1, 10000));  // "7002": the manifest has been handled
+  for (int i = 0; i < 100 && observer.Messages().size() < 2; ++i) {
+    platform::Sleep(20);
+  }
+  platform::Sleep(200);
+  const auto messages = observer.Messages();
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[0].percent, 1u);
+  EXPECT_EQ(messages[1].percent, 2u);
+}
+
+TEST_F(ControlRunTest, FailedDownloadsAreRetriedUntilTheyArrive) {
+  standin.WriteFile("flaky.dat", std::string(50000, 'x'));
+  CControl::SetRetryPauseForTesting(10);
+  StartStandin(
+      R"({"pdfinstall":[{"name":"fontPack","url":"{{BASE_URL}}/flaky.dat","size":"50000"}]})",
+      {"--fault", "/flaky.dat=fail-first:2:503"});
+  CControl control;
+  control.notifyWindow = RunObserver::Window();
+  ASSERT_TRUE(control.Start());
+  control.BeginInstall("D:\\QuilloPDF");
+  const bool done = observer.WaitForDone(60000);
+  CControl::SetRetryPauseForTesting(500);
+  ASSERT_TRUE(done);
+}
+
+TEST_F(ControlRunTest, DestroyingTheControllerDuringADownloadIsPrompt) {
+  standin.WriteFile("big.dat", std::string(200000, 'b'));
+  StartStandin(R"({"pdfinstall":[{"name":"x","url":"{{BASE_URL}}/big.dat","size":"200000"}]})",
+               {"--fault", "/big.dat=never-answer:60000"});
+  uint32_t destroyedAfter = 0;
+  {
+    CControl control;
+    control.notifyWindow = RunObserver::Window();
+    ASSERT_TRUE(control.Start());
+    control.BeginInstall("D:\\QuilloPDF");
+    for (int i = 0; i < 200 && observer.Messages().size() < 2; ++i) {
+      platform::Sleep(20);
+    }
+    platform::Sleep(300);  // the download is now waiting for an answer that never comes
+    destroyedAfter = platform::GetTickCount();
+  }
+  EXPECT_LT(platform::GetTickCount() - destroyedAfter, 3000u);
+}
+
+}  // namespace
