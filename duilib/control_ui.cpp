@@ -206,22 +206,7 @@ void CControlUI::PaintBorder(platform::ui::Surface& surface, const Rect& clip) {
 
 bool CControlUI::DrawImage(platform::ui::Surface& surface, const std::wstring& spec,
                            const Rect& clip) {
-  TImageSpec image;
-  if (manager_ == nullptr || spec.empty() || !ParseImageSpec(spec, image)) {
-    return false;
-  }
-  const auto data = manager_->GetImage(image.file);
-  if (data == nullptr) {
-    return false;
-  }
-  Rect dest = pos_;
-  if (image.hasDest) {
-    dest = {pos_.left + image.dest.left, pos_.top + image.dest.top, pos_.left + image.dest.right,
-            pos_.top + image.dest.bottom};
-  }
-  const Rect source = image.hasSource ? image.source : Rect{0, 0, data->width, data->height};
-  CRenderEngine::DrawImage(surface, *data, dest, source, image.corner, clip.Intersect(pos_));
-  return true;
+  return manager_ != nullptr && CRenderEngine::DrawImageSpec(surface, spec, pos_, clip);
 }
 
 platform::ui::FontSpec CControlUI::GetFontSpec() const {

@@ -79,6 +79,10 @@ class CControlUI {
   virtual void OnMouseLeave() {}
   virtual void OnButtonDown() {}
   virtual void OnButtonUp(bool inside) { (void)inside; }
+  // The mouse moved while the button is held on this control, or while it hovers over it;
+  // the manager's GetMousePos tells where.
+  virtual void OnMouseDrag() {}
+  virtual void OnMouseHover() {}
   // What a completed click does. False when the control cannot act now.
   virtual bool Activate() { return IsEnabled() && IsVisible(); }
 

@@ -215,6 +215,9 @@ bool CPaintManagerUI::MessageHandler(uint32_t message, uintptr_t wParam, intptr_
   }
   result = 0;
   const Point point = platform::ui::UnpackPoint(lParam);
+  if (message >= msg::kMouseMove && message <= msg::kLButtonUp) {
+    mouse_ = point;
+  }
   switch (message) {
     case msg::kSize:
       NeedUpdate();
@@ -238,8 +241,15 @@ bool CPaintManagerUI::MessageHandler(uint32_t message, uintptr_t wParam, intptr_
 
 void CPaintManagerUI::OnMouseMove(Point point) {
   UpdateLayout();
+  if (pressed_ != nullptr) {
+    pressed_->OnMouseDrag();
+    return;
+  }
   CControlUI* hot = FindClickableAt(point);
   if (hot == hot_) {
+    if (hot_ != nullptr) {
+      hot_->OnMouseHover();
+    }
     return;
   }
   if (hot_ != nullptr) {
@@ -248,6 +258,7 @@ void CPaintManagerUI::OnMouseMove(Point point) {
   hot_ = hot;
   if (hot_ != nullptr) {
     hot_->OnMouseEnter();
+    hot_->OnMouseHover();
     platform::ui::TrackMouseLeave(window_);
   }
 }

@@ -92,6 +92,8 @@ class CPaintManagerUI {
   bool IsCaptionAt(Point point);
   // The toolkit's handling of mouse and size messages. True when the message was used.
   bool MessageHandler(uint32_t message, uintptr_t wParam, intptr_t lParam, intptr_t& result);
+  // Where the mouse was at the last mouse message, in client coordinates.
+  Point GetMousePos() const { return mouse_; }
 
  private:
   bool RunFilters(uint32_t message, uintptr_t wParam, intptr_t lParam, intptr_t& result);
@@ -114,6 +116,7 @@ class CPaintManagerUI {
   bool needUpdate_ = true;
   CControlUI* hot_ = nullptr;
   CControlUI* pressed_ = nullptr;
+  Point mouse_;
 };
 
 }  // namespace DuiLib

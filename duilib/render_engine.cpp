@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "duilib/image_spec.h"
+#include "duilib/paint_manager_ui.h"
+
 namespace DuiLib {
 namespace {
 
@@ -103,6 +106,26 @@ void CRenderEngine::DrawImage(platform::ui::Surface& surface, const TImageData& 
                  {srcX[column], srcY[row], srcX[column + 1], srcY[row + 1]}, clip);
     }
   }
+}
+
+bool CRenderEngine::DrawImageSpec(platform::ui::Surface& surface, const std::wstring& spec,
+                                  const Rect& area, const Rect& clip) {
+  TImageSpec image;
+  if (spec.empty() || !ParseImageSpec(spec, image)) {
+    return false;
+  }
+  const auto data = CPaintManagerUI::GetImage(image.file);
+  if (data == nullptr) {
+    return false;
+  }
+  Rect dest = area;
+  if (image.hasDest) {
+    dest = {area.left + image.dest.left, area.top + image.dest.top, area.left + image.dest.right,
+            area.top + image.dest.bottom};
+  }
+  const Rect source = image.hasSource ? image.source : Rect{0, 0, data->width, data->height};
+  DrawImage(surface, *data, dest, source, image.corner, clip.Intersect(area));
+  return true;
 }
 
 void CRenderEngine::DrawText(platform::ui::Surface& surface, const std::wstring& text,

@@ -69,6 +69,10 @@ void CRichEditUI::DoInit() {
     return;
   }
   platform::ui::RichEditOptions options = options_;
+  if (options_.verticalScrollBar) {
+    scrollBar_.SetStyle(GetManager()->GetScrollBarStyle());
+    options.verticalScrollBar = scrollBar_.GetWidth() <= 0;
+  }
   options.readOnly = IsReadOnly();
   options.font = GetFontSpec();
   options.textColor = textColor_;
@@ -79,14 +83,72 @@ void CRichEditUI::DoInit() {
   native_ = platform::ui::RichEdit::Create(GetManager()->GetPaintWindow(), options);
   if (native_ != nullptr) {
     native_->SetText(CControlUI::GetText());
+    native_->SetScrollListener([this] { Invalidate(); });
   }
 }
 
 void CRichEditUI::SetPos(const Rect& pos) {
   CControlUI::SetPos(pos);
+  const int border = GetBorderSize();
+  Rect inner = pos.Deflate({border, border, border, border});
+  scrollBar_.SetPos({inner.right - scrollBar_.GetWidth(), inner.top, inner.right, inner.bottom});
+  inner.right -= scrollBar_.GetWidth();
   if (native_ != nullptr) {
-    const int border = GetBorderSize();
-    native_->SetBounds(pos.Deflate({border, border, border, border}));
+    native_->SetBounds(inner);
+  }
+}
+
+void CRichEditUI::DoPaint(platform::ui::Surface& surface, const Rect& clip) {
+  CControlUI::DoPaint(surface, clip);
+  if (native_ != nullptr && scrollBar_.GetWidth() > 0 && IsVisible()) {
+    scrollBar_.SetState(native_->GetVerticalScroll());
+    scrollBar_.Paint(surface, clip.Intersect(GetPos()));
+  }
+}
+
+platform::ui::ScrollState CRichEditUI::GetVerticalScroll() const {
+  return native_ != nullptr ? native_->GetVerticalScroll() : platform::ui::ScrollState{};
+}
+
+CControlUI::Point CRichEditUI::MousePos() const {
+  return GetManager() != nullptr ? GetManager()->GetMousePos() : Point{};
+}
+
+void CRichEditUI::ScrollTo(int position) {
+  if (native_ != nullptr) {
+    native_->SetVerticalScroll(position);
+    Invalidate();
+  }
+}
+
+void CRichEditUI::OnButtonDown() {
+  if (native_ != nullptr) {
+    scrollBar_.SetState(native_->GetVerticalScroll());
+    ScrollTo(scrollBar_.Press(MousePos()));
+  }
+}
+
+void CRichEditUI::OnMouseDrag() {
+  if (native_ != nullptr) {
+    scrollBar_.SetState(native_->GetVerticalScroll());
+    ScrollTo(scrollBar_.Drag(MousePos()));
+  }
+}
+
+void CRichEditUI::OnButtonUp(bool) {
+  scrollBar_.Release();
+  Invalidate();
+}
+
+void CRichEditUI::OnMouseHover() {
+  if (scrollBar_.Hover(MousePos())) {
+    Invalidate();
+  }
+}
+
+void CRichEditUI::OnMouseLeave() {
+  if (scrollBar_.Leave()) {
+    Invalidate();
   }
 }
 

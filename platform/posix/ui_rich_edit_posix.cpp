@@ -12,15 +12,20 @@ constexpr int kTwipsPerPixel = 15;  // at 96 dots per inch
 class HeadlessRichEdit : public RichEdit {
  public:
   explicit HeadlessRichEdit(const RichEditOptions& options)
-      : defaultFormat_{options.font.size * kTwipsPerPixel, options.textColor & 0xFFFFFF} {}
+      : options_(options),
+        defaultFormat_{options.font.size * kTwipsPerPixel, options.textColor & 0xFFFFFF} {}
 
-  void SetBounds(const Rect&) override {}
+  void SetBounds(const Rect& bounds) override { bounds_ = bounds; }
   void SetVisible(bool) override {}
 
   void SetText(const std::wstring& text) override {
     text_ = text;
     formats_.assign(text.size(), defaultFormat_);
-    start_ = end_ = static_cast<long>(text.size());
+    start_ = end_ = 0;
+    position_ = 0;
+    if (listener_) {
+      listener_();
+    }
   }
   std::wstring GetText() const override { return text_; }
 
@@ -47,7 +52,30 @@ class HeadlessRichEdit : public RichEdit {
     return formats_[static_cast<size_t>(position)];
   }
 
+  // Lines are as high as 4/3 of the font size, as the headless text measure has it.
+  ScrollState GetVerticalScroll() const override {
+    const int lines = 1 + static_cast<int>(std::count(text_.begin(), text_.end(), L'\n'));
+    ScrollState state;
+    state.view = bounds_.Height() - options_.textInset.top - options_.textInset.bottom;
+    state.content = lines * options_.font.size * 4 / 3;
+    state.position = position_;
+    return state;
+  }
+
+  void SetVerticalScroll(int position) override {
+    const ScrollState state = GetVerticalScroll();
+    position_ = std::clamp(position, 0, std::max(0, state.content - state.view));
+  }
+
+  void SetScrollListener(std::function<void()> listener) override {
+    listener_ = std::move(listener);
+  }
+
  private:
+  RichEditOptions options_;
+  Rect bounds_;
+  int position_ = 0;
+  std::function<void()> listener_;
   CharFormat defaultFormat_;
   std::wstring text_;
   std::vector<CharFormat> formats_;

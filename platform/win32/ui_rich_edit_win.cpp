@@ -10,6 +10,25 @@ namespace platform::ui {
 namespace {
 
 constexpr int kTwipsPerPixel = 15;  // at 96 dots per inch
+constexpr wchar_t kSelfProperty[] = L"QuilloRichEdit";
+
+// Messages after which the control may show another part of its text.
+bool MayScroll(UINT message, WPARAM wParam) {
+  switch (message) {
+    case WM_MOUSEWHEEL:
+    case WM_VSCROLL:
+    case WM_KEYDOWN:
+    case WM_CHAR:
+    case WM_SETTEXT:
+    case WM_SIZE:
+    case WM_LBUTTONUP:
+      return true;
+    case WM_MOUSEMOVE:
+      return (wParam & MK_LBUTTON) != 0;
+    default:
+      return false;
+  }
+}
 
 const wchar_t* RichEditClass() {
   static const wchar_t* name = [] {
@@ -33,11 +52,21 @@ uint32_t FromColorRef(COLORREF color) {
 class Win32RichEdit : public RichEdit {
  public:
   Win32RichEdit(HWND edit, const RichEditOptions& options) : edit_(edit), options_(options) {
+    SetPropW(edit_, kSelfProperty, this);
+    original_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32RichEdit::Proc)));
     SendMessageW(edit_, EM_SETBKGNDCOLOR, 0, ToColorRef(options.background & 0xFFFFFF));
     SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(options.font)), FALSE);
     ApplyDefaultFormat();
   }
-  ~Win32RichEdit() override { DestroyWindow(edit_); }
+  ~Win32RichEdit() override {
+    listener_ = nullptr;
+    if (IsWindow(edit_)) {
+      SetWindowLongPtrW(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+      RemovePropW(edit_, kSelfProperty);
+      DestroyWindow(edit_);
+    }
+  }
 
   void SetBounds(const Rect& bounds) override {
     Rect area = bounds;
@@ -56,9 +85,12 @@ class Win32RichEdit : public RichEdit {
 
   void SetVisible(bool visible) override { ::ShowWindow(edit_, visible ? SW_SHOWNA : SW_HIDE); }
 
+  // New text shows from its start, with the caret there.
   void SetText(const std::wstring& text) override {
     SetWindowTextW(edit_, text.c_str());
     ApplyDefaultFormat();
+    SetSelection(0, 0);
+    SetVerticalScroll(0);
   }
 
   std::wstring GetText() const override {
@@ -99,7 +131,46 @@ class Win32RichEdit : public RichEdit {
     return format;
   }
 
+  ScrollState GetVerticalScroll() const override {
+    POINT scrolled{};
+    SendMessageW(edit_, EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scrolled));
+    RECT view{};
+    SendMessageW(edit_, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&view));
+    GETTEXTLENGTHEX length{GTL_NUMCHARS, 1200};
+    const auto end = SendMessageW(edit_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0);
+    POINTL last{};
+    SendMessageW(edit_, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&last), end);
+    // The end of the text starts the last line; one line more is the content's bottom.
+    const int lineHeight = options_.font.size * 4 / 3 + 2;
+    ScrollState state;
+    state.view = view.bottom - view.top;
+    state.position = scrolled.y;
+    state.content = last.y - view.top + scrolled.y + lineHeight;
+    return state;
+  }
+
+  void SetVerticalScroll(int position) override {
+    POINT target{0, position};
+    SendMessageW(edit_, EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&target));
+  }
+
+  void SetScrollListener(std::function<void()> listener) override {
+    listener_ = std::move(listener);
+  }
+
  private:
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = static_cast<Win32RichEdit*>(GetPropW(hwnd, kSelfProperty));
+    if (self == nullptr) {
+      return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    const LRESULT result = CallWindowProcW(self->original_, hwnd, message, wParam, lParam);
+    if (self->listener_ && MayScroll(message, wParam)) {
+      self->listener_();
+    }
+    return result;
+  }
+
   void ApplyDefaultFormat() {
     CHARFORMAT2W format{};
     format.cbSize = sizeof(format);
@@ -115,6 +186,8 @@ class Win32RichEdit : public RichEdit {
 
   HWND edit_;
   RichEditOptions options_;
+  WNDPROC original_ = nullptr;
+  std::function<void()> listener_;
 };
 
 }  // namespace

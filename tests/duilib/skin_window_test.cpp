@@ -185,6 +185,57 @@ TEST_F(SkinWindowTest, RichEditTextAndCharacterFormatsOfASelection) {
   EXPECT_EQ(after, (CharFormat{195, 0x909090}));
 }
 
+TEST_F(SkinWindowTest, TheAgreementScrollBarIsDrawnFromTheSkinAndScrolls) {
+  RecordingWnd window(L"agreement.xml");
+  window.Create(nullptr, L"WndAgreement", kStyle, kExStyle);
+  auto* edit = static_cast<CRichEditUI*>(window.GetPaintManager().FindControl(L"agreementEdit"));
+  std::wstring text;
+  for (int line = 0; line < 80; ++line) {
+    text += L"\u7b2c" + std::to_wstring(line) + L"\u884c\r\n";
+  }
+  edit->SetText(text);
+  CUiTestDriver::PumpMessages();
+  CUiTestDriver::Render(window);  // lays the window out and shows the scroll state
+  const CScrollBarUI& bar = edit->GetVerticalScrollBar();
+  ASSERT_EQ(bar.GetWidth(), 9);
+  EXPECT_EQ(bar.GetPos(), (platform::ui::Rect{578, 46, 587, 333}));
+  ASSERT_FALSE(bar.Thumb().IsEmpty());
+  EXPECT_EQ(bar.Thumb().top, bar.UpArrow().bottom);
+  EXPECT_EQ(edit->GetVerticalScroll().position, 0);
+
+  namespace msg = platform::ui::msg;
+  const auto press = [&](platform::ui::Rect part) {
+    const auto at =
+        platform::ui::PackPoint({(part.left + part.right) / 2, (part.top + part.bottom) / 2});
+    platform::ui::SendWindowMessageNow(window.GetHWND(), msg::kMouseMove, 0, at);
+    platform::ui::SendWindowMessageNow(window.GetHWND(), msg::kLButtonDown, 1, at);
+    platform::ui::SendWindowMessageNow(window.GetHWND(), msg::kLButtonUp, 0, at);
+  };
+  press(bar.DownArrow());
+  const int afterLine = edit->GetVerticalScroll().position;
+  EXPECT_GT(afterLine, 0);
+  CUiTestDriver::Render(window);
+  press({bar.GetPos().left, bar.Thumb().bottom + 2, bar.GetPos().right, bar.Thumb().bottom + 3});
+  EXPECT_GT(edit->GetVerticalScroll().position, afterLine);
+  EXPECT_TRUE(window.events.empty());  // the bar is no button
+
+  // The skin has no picture for a hot arrow: hovering the arrow shows nothing there.
+  const auto up = bar.UpArrow();
+  const auto pixel = [&](const platform::ui::Surface& s) {
+    return s.Pixels()[(up.top + 4) * s.Width() + up.left + 4];
+  };
+  platform::ui::SendWindowMessageNow(window.GetHWND(), msg::kMouseMove, 0,
+                                     platform::ui::PackPoint({up.left + 4, up.top + 4}));
+  EXPECT_EQ(pixel(*CUiTestDriver::Render(window)), 0xFFFFFFFFu);
+  platform::ui::SendWindowMessageNow(window.GetHWND(), msg::kMouseMove, 0,
+                                     platform::ui::PackPoint({300, 380}));
+  const auto arrow = CPaintManagerUI::GetImage(L"agreement\\scrollbar_normal.png");
+  ASSERT_NE(arrow, nullptr);
+  if ((arrow->pixels[4 * arrow->width + 4] >> 24) == 0xFF) {
+    EXPECT_EQ(pixel(*CUiTestDriver::Render(window)), arrow->pixels[4 * arrow->width + 4]);
+  }
+}
+
 TEST_F(SkinWindowTest, TheCaptionStripDragsExceptOverClickableControls) {
   RecordingWnd window(L"Frame.xml");
   window.Create(nullptr, L"t", kStyle, kExStyle);
