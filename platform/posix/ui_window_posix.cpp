@@ -352,15 +352,6 @@ void PumpMessages() {
   }
 }
 
-std::unique_ptr<Surface> RenderWindowForTesting(WindowHandle window) {
-  const Rect rect = GetWindowRect(window);
-  auto surface = std::make_unique<Surface>(rect.Width(), rect.Height());
-  if (WindowDelegate* delegate = DelegateOf(window)) {
-    delegate->OnPaint(*surface, {0, 0, rect.Width(), rect.Height()});
-  }
-  return surface;
-}
-
 void SetModalLoopHookForTesting(std::function<void(WindowHandle)> hook) {
   std::lock_guard<std::mutex> hold(Global().lock);
   Global().modalHook = std::move(hook);
