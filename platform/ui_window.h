@@ -5,7 +5,10 @@
 // only as records with a position and a size, messages queue up for the UI thread, and
 // painting happens only when asked for, so that window logic can be tested without a display.
 // All functions are for the UI thread, except PostWindowMessage and the platform's
-// SendWindowMessage (window_messages.h), which any thread may call.
+// SendWindowMessage (window_messages.h), which any thread may call. In the headless backend
+// creating a window while none exists installs the message sink (platform::SetMessageSink)
+// that queues those messages for the UI thread; a test that wants to watch them installs its
+// own sink after creating its first window.
 #pragma once
 
 #include <cstdint>
