@@ -30,6 +30,10 @@ void CInstallerThread::ProcessTask(InstallInfo& task) {
   auto report = std::make_shared<InstallInfo>(task);
   platform::ProcessHandle process;
   const bool accepted = StartInstaller(task, process);
+  if (platform::CancellationRequested()) {
+    EndThread();  // the worker is going away; a start cut short is nobody's news
+    return;
+  }
   if (!process.IsValid()) {
     // A yes without a process means the package needs no program: it is in place as it is.
     // Reporting that as a failure would hold the overall percentage below 100 for good.

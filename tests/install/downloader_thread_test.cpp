@@ -149,8 +149,8 @@ TEST_F(DownloaderTest, AResentTaskIsANewAttemptWithANewReportCopy) {
 }
 
 TEST_F(DownloaderTest, AStopSeenAtAProgressReportAbandonsTheDownloadAndTheQueue) {
-  // 3 MB in 64 KB pieces every 20 ms: about a second, with a report every piece or two.
-  StartStandin({"/dotnet4.exe=slow-body:65536:20"});
+  // 3 MB in 64 KB pieces every 50 ms: over two seconds, with a report every piece or two.
+  StartStandin({"/dotnet4.exe=slow-body:65536:50"});
   owner_->onReport = [this](const install_test::Report&) { owner_->Downloader().RequestStop(); };
   ASSERT_TRUE(owner_->Downloader().Start());
   owner_->Downloader().Post(Task());

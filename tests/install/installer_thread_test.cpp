@@ -6,6 +6,7 @@
 #include <atomic>
 #include <memory>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "platform/clock.h"
@@ -37,14 +38,17 @@ std::function<bool(InstallInfo&, platform::ProcessHandle&)> StartsChild(std::wst
   };
 }
 
-TEST(InstallerThreadTest, WithoutAProcessOneFailureReportAndNoWait) {
-  const std::vector<std::function<bool(InstallInfo&, platform::ProcessHandle&)>> refusals = {
-      [](InstallInfo&, platform::ProcessHandle&) { return false; },
-      [](InstallInfo&, platform::ProcessHandle&) -> bool { throw std::runtime_error("x"); },
+// Without a process: a single report and no wait (the poll would take ten minutes), 100 when
+// the package needs no program and -1 when nothing could be started.
+TEST(InstallerThreadTest, WithoutAProcessOneReportAndNoWait) {
+  const std::pair<std::function<bool(InstallInfo&, platform::ProcessHandle&)>, int32_t> cases[] = {
+      {[](InstallInfo&, platform::ProcessHandle&) { return false; }, -1},
+      {[](InstallInfo&, platform::ProcessHandle&) -> bool { throw std::runtime_error("x"); }, -1},
+      {[](InstallInfo&, platform::ProcessHandle&) { return true; }, 100},
   };
-  for (const auto& refusal : refusals) {
+  for (const auto& [install, expected] : cases) {
     FakeOwner owner;
-    owner.install = refusal;
+    owner.install = install;
     owner.Installer().SetPollIntervalForTesting(kNeverMs);
     ASSERT_TRUE(owner.Installer().Start());
     owner.Installer().Post(Task(1000000));
@@ -52,20 +56,8 @@ TEST(InstallerThreadTest, WithoutAProcessOneFailureReportAndNoWait) {
     const auto reports = owner.Reports();
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_EQ(reports[0].type, CONTROL_INSTALL_PROGRESS);
-    EXPECT_EQ(reports[0].value, -1);
+    EXPECT_EQ(reports[0].value, expected);
   }
-}
-
-TEST(InstallerThreadTest, APackageThatNeedsNoProgramIsReportedInstalled) {
-  FakeOwner owner;
-  owner.install = [](InstallInfo&, platform::ProcessHandle&) { return true; };
-  owner.Installer().SetPollIntervalForTesting(kNeverMs);
-  ASSERT_TRUE(owner.Installer().Start());
-  owner.Installer().Post(Task(1000000));
-  ASSERT_TRUE(owner.WaitForFinal());
-  const auto reports = owner.Reports();
-  ASSERT_EQ(reports.size(), 1u);
-  EXPECT_EQ(reports[0].value, 100);
 }
 
 TEST(InstallerThreadTest, AnEndedProcessGivesOnlyTheFinalReportWhateverItsExitCode) {
@@ -199,7 +191,7 @@ TEST(InstallerThreadTest, AStopEndsTheThreadAndLeavesTheInstallerRunning) {
     out = install_test::StartChild(L"sleep 400 0 \"" + marker + L"\"");
     return out.IsValid();
   };
-  owner.Installer().SetPollIntervalForTesting(5);
+  owner.Installer().SetPollIntervalForTesting(50);
   ASSERT_TRUE(owner.Installer().Start());
   owner.Installer().Post(Task(1000000));
   owner.Installer().Post(Task(1000000));
@@ -207,12 +199,12 @@ TEST(InstallerThreadTest, AStopEndsTheThreadAndLeavesTheInstallerRunning) {
   owner.Installer().RequestStop();
   ASSERT_TRUE(install_test::WaitUntil([&] { return !owner.Installer().IsRunning(); }));
   EXPECT_FALSE(platform::PathExists(marker)) << "the thread ended while the installer ran";
-
-  const size_t reportsAtStop = owner.Reports().size();
   EXPECT_TRUE(install_test::WaitUntil([&] { return platform::PathExists(marker); }))
       << "the installer went on to its end";
+
+  // Without the stop, eight polls would have reported before the installer ended, then 100.
   const auto values = owner.Values();
-  EXPECT_EQ(values.size(), reportsAtStop) << "nothing posted after the stop";
+  EXPECT_LE(values.size(), 2u) << "at most the poll in hand reported after the stop";
   EXPECT_EQ(std::count(values.begin(), values.end(), 100), 0);
   EXPECT_EQ(starts->load(), 1) << "the queued task was not started";
 }
