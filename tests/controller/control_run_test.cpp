@@ -91,6 +91,17 @@ TEST_F(ControlRunTest, RunsToCompletionWithRisingPercentages) {
   EXPECT_EQ(bytes.size(), 300000u);
 }
 
+TEST_F(ControlRunTest, AnAddressWithAQueryIsSavedUnderItsPlainName) {
+  standin.WriteFile("setup.exe", std::string(20000, 's'));
+  StartStandin(R"({"pdfinstall":[{"name":"x","url":"{{BASE_URL}}/setup.exe?sig=a/b\\..\\c"}]})");
+  CControl control;
+  control.notifyWindow = RunObserver::Window();
+  ASSERT_TRUE(control.Start());
+  control.BeginInstall("C:\\Program Files\\QuilloPDF");
+  ASSERT_TRUE(observer.WaitForDone(60000));
+  EXPECT_TRUE(platform::PathExists(folder_ + "setup.exe"));
+}
+
 TEST_F(ControlRunTest, AnEmptyManifestGivesOnlyOneAndTwo) {
   StartStandin(R"({"pdfinstall":[]})");
   CControl control;
