@@ -106,6 +106,13 @@ TEST(WorkerThreadTest, OneWakeUpDrainsRecordsPostedWhileHandling) {
 
 TEST(WorkerThreadTest, RequestStopEndsTheLoopOnlyAfterTheNextBatch) {
   RecordingWorker worker;
+  // Holds the handler of record 2 until record 3 is queued, so both form one batch.
+  Event batchQueued(Event::Reset::kManual);
+  worker.onTask = [&batchQueued](int task) {
+    if (task == 2) {
+      batchQueued.Wait(5000);
+    }
+  };
   ASSERT_TRUE(worker.Start());
   worker.Post(1);
   ASSERT_TRUE(worker.WaitForHandled(1));
@@ -117,6 +124,7 @@ TEST(WorkerThreadTest, RequestStopEndsTheLoopOnlyAfterTheNextBatch) {
 
   worker.Post(2);
   worker.Post(3);
+  batchQueued.Signal();
   ASSERT_TRUE(worker.WaitForHandled(3));
   ASSERT_TRUE(worker.WaitUntilEnded());
   worker.Post(4);
