@@ -25,6 +25,29 @@ uint32_t PackageSize(const DownInfo& entry) {
   return ProbeContentLength(entry.url, probed) && probed != 0 ? probed : kDefaultPackageSize;
 }
 
+bool SameFile(const DownInfo& a, const DownInfo& b) {
+  return a.localPath == b.localPath;
+}
+bool SameFile(const InstallInfo& a, const InstallInfo& b) {
+  return a.packageFile == b.packageFile;
+}
+
+// Takes `update`'s progress into the list entry of the same file, then gives the list's
+// half of the percentage: the sum of progress over the sum of sizes, in 32-bit sums.
+template <typename Entry>
+uint32_t UpdatedShare(std::vector<Entry>& list, const Entry* update) {
+  uint32_t total = 0;
+  uint32_t done = 0;
+  for (Entry& entry : list) {
+    if (update != nullptr && SameFile(entry, *update)) {
+      entry.done = update->done;
+    }
+    total += entry.size;
+    done += entry.done;
+  }
+  return HalfShare(done, total);
+}
+
 }  // namespace
 
 CControl::CControl() : secondInstaller(this) {}
@@ -102,10 +125,9 @@ void CControl::OnDownloadReport(int32_t value, DownInfo& record) {
 // with two packages of one kind, matching by kind would install only one of them and mix
 // their progress, so that the run could never reach 100 %.
 void CControl::HandOverToInstaller(const DownInfo& downloaded) {
-  const auto match =
-      std::find_if(installList.begin(), installList.end(), [&](const InstallInfo& entry) {
-        return entry.packageFile == downloaded.localPath;
-      });
+  const auto match = std::find_if(
+      installList.begin(), installList.end(),
+      [&](const InstallInfo& entry) { return entry.packageFile == downloaded.localPath; });
   if (match == installList.end()) {
     return;
   }
@@ -129,26 +151,8 @@ void CControl::OnInstallReport(int32_t value, InstallInfo& record) {
 }
 
 uint32_t CControl::ComputePercent(const DownInfo* download, const InstallInfo* install) {
-  uint32_t downloadTotal = 0;
-  uint32_t downloadDone = 0;
-  for (DownInfo& entry : downloadList) {
-    if (download != nullptr && entry.localPath == download->localPath) {
-      entry.done = download->done;
-    }
-    downloadTotal += entry.size;
-    downloadDone += entry.done;
-  }
-  uint32_t installTotal = 0;
-  uint32_t installDone = 0;
-  for (InstallInfo& entry : installList) {
-    if (install != nullptr && entry.packageFile == install->packageFile) {
-      entry.done = install->done;
-    }
-    installTotal += entry.size;
-    installDone += entry.done;
-  }
   const uint32_t percent =
-      std::min(HalfShare(downloadDone, downloadTotal) + HalfShare(installDone, installTotal), 100u);
+      std::min(UpdatedShare(downloadList, download) + UpdatedShare(installList, install), 100u);
   if (percent < lastPercent) {
     return lastPercent;
   }
