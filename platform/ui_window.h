@@ -101,6 +101,9 @@ bool IsWindowEnabled(WindowHandle window);
 void CenterWindow(WindowHandle window);
 Rect WorkAreaOf(WindowHandle window);
 void InvalidateWindow(WindowHandle window);
+// Paints what is waiting to be painted at once, without the message loop, so that a change
+// reaches the screen before the UI thread blocks. Nothing to do in the headless backend.
+void PaintNow(WindowHandle window);
 // Routes mouse messages to `window` while a button is held down outside it.
 void CaptureMouse(WindowHandle window);
 void ReleaseMouse();

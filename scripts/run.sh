@@ -1,5 +1,54 @@
 #!/usr/bin/env bash
-# The program's main job. The setup shell does not exist yet; this will build the setup,
-# start the API stand-in with the demo manifest and packages, and run the setup under Wine.
-echo "scripts/run.sh: the setup program is not built yet; see README.md." >&2
-exit 1
+# The program's main job: the setup against the project's API stand-in.
+#
+# Installs what the build needs, builds the Windows x86_64 tree (the build that runs on this
+# machine, under wine64; the i686 build is the release artefact but needs a 32-bit Wine),
+# starts the API stand-in with the demo manifest and the stand-in packages on the port the
+# setup has compiled in, and runs the setup under Wine in a Wine prefix of its own:
+#   - with a display (DISPLAY set), on that display, for you to click through;
+#   - without one, on a virtual display (Xvfb), driven automatically through a whole
+#     installation, with screenshots of every page and window.
+# At the end it says where the screenshots and the report log are.
+# Usage: scripts/run.sh [OUT_DIR]   (default build/run)
+set -euo pipefail
+repo=$(cd "$(dirname "$0")/.." && pwd)
+cd "$repo"
+out=$(mkdir -p "${1:-build/run}" && cd "${1:-build/run}" && pwd)
+
+echo "== installing what the build needs"
+scripts/install-deps.sh
+scripts/build-win-deps.sh x86_64 build/deps/x86_64
+
+echo "== building the setup (win64 tree: build/win64)"
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 --target setup window_probe standin_packages api_standin_host -- -j2 \
+  >"$out/build.log" 2>&1 || { tail -n 40 "$out/build.log" >&2; exit 1; }
+
+setup=build/win64/shell/QuilloSetup.exe
+probe=build/win64/tests/shell/window_probe.exe
+standin=build/win64/tools/api_standin/host/api_standin
+packages=build/win64/standin_packages
+
+if [ -z "${DISPLAY:-}" ]; then
+  echo "== no display: a whole installation on a virtual display, driven automatically"
+  tests/shell/setup_gui_test.sh "$setup" "$probe" "$standin" "$packages" "$out"
+else
+  echo "== the setup on your display ($DISPLAY); close it or install and press the start button"
+  # shellcheck source=../tests/shell/gui_session.sh
+  source tests/shell/gui_session.sh
+  session_init "$out" "$probe"
+  session_prefix
+  session_standin "$standin" "$packages"
+  cp "$setup" "$out/setup_P7_1.exe"
+  export QUILLO_STANDIN_LOG="Z:${SESSION_EVENTS//\//\\}"
+  status=0
+  "$session_wine" "$out/setup_P7_1.exe" || status=$?
+  echo "the setup ended with exit code $status"
+  import -window root "$SESSION_SHOTS/screen-after-the-setup.png" 2>/dev/null || true
+fi
+
+echo
+echo "screenshots:  $out/screenshots/"
+echo "report log:   $out/reports.jsonl (the step reports the stand-in received, one JSON line each)"
+echo "package log:  $out/standin-events.log (what the stand-in packages did)"
+echo "Wine prefix:  $out/prefix (what the installation left behind)"

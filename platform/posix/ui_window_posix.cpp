@@ -301,6 +301,7 @@ void CenterWindow(WindowHandle window) {
 }
 
 void InvalidateWindow(WindowHandle) {}
+void PaintNow(WindowHandle) {}
 void CaptureMouse(WindowHandle) {}
 void ReleaseMouse() {}
 void TrackMouseLeave(WindowHandle) {}

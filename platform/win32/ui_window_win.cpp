@@ -371,6 +371,10 @@ void InvalidateWindow(WindowHandle window) {
   InvalidateRect(AsHwnd(window), nullptr, FALSE);
 }
 
+void PaintNow(WindowHandle window) {
+  UpdateWindow(AsHwnd(window));
+}
+
 void CaptureMouse(WindowHandle window) {
   SetCapture(AsHwnd(window));
 }

@@ -5,31 +5,13 @@
 #include "platform/url_download.h"
 #include "platform/win32/bind_status_callback.h"
 #include "platform/win32/cancellation_watch.h"
+#include "platform/win32/scoped_com_apartment.h"
 
 namespace platform {
-namespace {
-
-// urlmon needs COM on the calling thread; a thread that already has it keeps its own.
-class ScopedComApartment {
- public:
-  ScopedComApartment()
-      : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-  ~ScopedComApartment() {
-    if (initialised_) {
-      CoUninitialize();
-    }
-  }
-  ScopedComApartment(const ScopedComApartment&) = delete;
-  ScopedComApartment& operator=(const ScopedComApartment&) = delete;
-
- private:
-  bool initialised_;
-};
-
-}  // namespace
 
 int32_t DownloadUrlToFile(const std::wstring& url, const std::wstring& path,
                           DownloadObserver& observer) {
+  // urlmon needs COM on the calling thread.
   ScopedComApartment apartment;
   BindStatusCallback callback(observer);
   HRESULT result = E_FAIL;
