@@ -31,7 +31,7 @@ packages=build/win64/standin_packages
 
 if [ -z "${DISPLAY:-}" ]; then
   echo "== no display: a whole installation on a virtual display, driven automatically"
-  tests/shell/setup_gui_test.sh "$setup" "$probe" "$standin" "$packages" "$out"
+  QUILLO_KEEP_PREFIX=1 tests/shell/setup_gui_test.sh "$setup" "$probe" "$standin" "$packages" "$out"
 else
   echo "== the setup on your display ($DISPLAY); close it or install and press the start button"
   # shellcheck source=../tests/shell/gui_session.sh
@@ -41,10 +41,22 @@ else
   session_standin "$standin" "$packages"
   cp "$setup" "$out/setup_P7_1.exe"
   export QUILLO_STANDIN_LOG="Z:${SESSION_EVENTS//\//\\}"
+  wine_start "$out/setup_P7_1.exe"
+  setup_pid=$!
+  # A picture of the main window every few seconds while it is shown.
+  (
+    shot=0
+    while kill -0 "$setup_pid" 2>/dev/null; do
+      sleep 3
+      if window_shown quillo_trans_Install; then
+        shot=$((shot + 1))
+        screenshot "$(printf 'session-%03d' "$shot")" quillo_trans_Install || true
+      fi
+    done
+  ) &
   status=0
-  "$session_wine" "$out/setup_P7_1.exe" || status=$?
+  wait "$setup_pid" || status=$?
   echo "the setup ended with exit code $status"
-  import -window root "$SESSION_SHOTS/screen-after-the-setup.png" 2>/dev/null || true
 fi
 
 echo

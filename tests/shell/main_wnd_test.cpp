@@ -13,6 +13,7 @@
 
 #include "controller/install_messages.h"
 #include "duilib/option_ui.h"
+#include "duilib/paint_manager_ui.h"
 #include "duilib/progress_ui.h"
 #include "duilib/tab_layout_ui.h"
 #include "duilib/ui_test_driver.h"
@@ -28,6 +29,8 @@
 #include "shell/main_wnd.h"
 #include "shell/ui_pause.h"
 #include "shell/window_styles.h"
+#include "shell_damaged_skin.h"
+#include "shell_skin_archive.h"
 #include "tests/shell/shell_window_fixture.h"
 #include "tests/support/fake_registry.h"
 
@@ -344,6 +347,19 @@ TEST_F(MainWindowTest, TheSystemCloseCommandClosesWithoutAsking) {
   EXPECT_FALSE(asked);
   EXPECT_EQ(window->GetHWND(), nullptr);
   EXPECT_TRUE(endRequests.empty());
+}
+
+TEST(MainWindowSkinTest, ALayoutWithoutAControlClosesTheWindowAndStartsNothing) {
+  DuiLib::CPaintManagerUI::SetResourceZip(kDamagedSkinZip, sizeof kDamagedSkinZip);
+  CMainWnd window;
+  const platform::WindowHandle created =
+      window.Create(nullptr, L"quillo_trans_Install", kSkinnedWindowStyle, kSkinnedWindowExStyle);
+  DuiLib::CPaintManagerUI::SetResourceZip(kSkinZip, sizeof kSkinZip);
+  ASSERT_NE(created, nullptr);
+  EXPECT_NE(MainWindowHandle(), created) << "the report sender is not pointed at it";
+  EXPECT_TRUE(CUiTestDriver::Click(window, L"installBtn"));
+  window.ShowModal();  // returns at once: the window has closed itself
+  EXPECT_EQ(window.GetHWND(), nullptr);
 }
 
 // The one test that waits as the program does.

@@ -158,3 +158,9 @@ click WndTip2 141 154
 expect_exit "$third" 0 "the setup after yes"
 
 note "passed; screenshots in $SESSION_SHOTS, reports in $SESSION_REPORTS"
+# The prefix is kept after a failure, and when asked to (QUILLO_KEEP_PREFIX=1), for a look
+# at what the installation left behind.
+if [ -z "${QUILLO_KEEP_PREFIX:-}" ]; then
+  session_stop
+  rm -rf "$SESSION_PREFIX"
+fi
