@@ -43,14 +43,20 @@ else
   export QUILLO_STANDIN_LOG="Z:${SESSION_EVENTS//\//\\}"
   wine_start "$out/setup_P7_1.exe"
   setup_pid=$!
-  # A picture of the main window every few seconds while it is shown.
+  # A picture of the main window whenever it has changed, looked at every few seconds.
   (
     shot=0
     while kill -0 "$setup_pid" 2>/dev/null; do
       sleep 3
-      if window_shown quillo_trans_Install; then
+      window_shown quillo_trans_Install || continue
+      name=$(printf 'session-%03d' $((shot + 1)))
+      screenshot "$name" quillo_trans_Install || continue
+      last=$SESSION_SHOTS/$(printf 'session-%03d' "$shot").png
+      if [ "$shot" -gt 0 ] &&
+        [ "$(compare -metric AE "$last" "$SESSION_SHOTS/$name.png" null: 2>&1)" = 0 ]; then
+        rm -f "$SESSION_SHOTS/$name.png"
+      else
         shot=$((shot + 1))
-        screenshot "$(printf 'session-%03d' "$shot")" quillo_trans_Install || true
       fi
     done
   ) &
