@@ -43,8 +43,13 @@ bool StartDetachedProcess(const std::vector<std::wstring>& arguments) {
                       nullptr, nullptr, &startup, &process)) {
     return false;
   }
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  // Wine starts a Unix program without a Windows process: no process handle comes back, and
+  // the thread value is no handle at all. Closing it would close whichever real handle shares
+  // its upper bits (an event of another thread, say), so nothing is closed then.
+  if (process.hProcess != nullptr) {
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
   return true;
 }
 
