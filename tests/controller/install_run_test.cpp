@@ -11,6 +11,7 @@
 
 #include "controller/control.h"
 #include "controller/prerequisites.h"
+#include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/registry.h"
 #include "platform/resources.h"
@@ -126,6 +127,16 @@ class InstallRunTest : public ::testing::Test {
     return -1;
   }
 
+  bool WaitForEvent(const std::string& text, uint32_t timeoutMs) {
+    for (uint32_t waited = 0; EventIndex(text) < 0; waited += 100) {
+      if (waited >= timeoutMs) {
+        return false;
+      }
+      platform::Sleep(100);
+    }
+    return true;
+  }
+
   std::string eventLog_;
   ApiStandin standin;
 };
@@ -136,6 +147,9 @@ TEST_F(InstallRunTest, InstallsEveryPackageAndThenOnlyWhatIsMissing) {
   RunInstallation(first);
   ASSERT_TRUE(standin.WaitForReports(1, 10000));
   EXPECT_EQ(standin.Reports()[0].step, "7002");
+
+  // The run ends as soon as the .NET client profile is in place; its setup finishes on its own.
+  ASSERT_TRUE(WaitForEvent("dotnet4 end", 20000));
 
   // Every stand-in registered itself.
   EXPECT_TRUE(IsUninstallEntryPresent(L"BCL easyConverter SDK 5 Word", true));
