@@ -1,6 +1,6 @@
 #include "duilib/button_ui.h"
 
-#include "duilib/image_spec.h"
+#include "duilib/image_attribute.h"
 #include "duilib/notify_ui.h"
 #include "duilib/paint_manager_ui.h"
 
@@ -19,8 +19,8 @@ bool CButtonUI::SetAttribute(const std::wstring& name, const std::wstring& value
   if (image == nullptr) {
     return CLabelUI::SetAttribute(name, value);
   }
-  TImageSpec spec;
-  if (!ParseImageSpec(value, spec)) {
+  TImageAttribute parsed;
+  if (!ParseImageAttribute(value, parsed)) {
     return false;
   }
   *image = value;

@@ -1,7 +1,7 @@
 #include "duilib/control_ui.h"
 
 #include "duilib/attribute_values.h"
-#include "duilib/image_spec.h"
+#include "duilib/image_attribute.h"
 #include "duilib/paint_manager_ui.h"
 #include "duilib/render_engine.h"
 
@@ -31,8 +31,8 @@ bool ParseVAlign(const std::wstring& value, unsigned& format) {
 }
 
 bool IsValidImage(const std::wstring& value) {
-  TImageSpec spec;
-  return value.empty() || ParseImageSpec(value, spec);
+  TImageAttribute image;
+  return value.empty() || ParseImageAttribute(value, image);
 }
 
 }  // namespace
@@ -204,9 +204,9 @@ void CControlUI::PaintBorder(platform::ui::Surface& surface, const Rect& clip) {
   CRenderEngine::DrawBorder(surface, pos_, borderSize_, borderColor_, clip);
 }
 
-bool CControlUI::DrawImage(platform::ui::Surface& surface, const std::wstring& spec,
+bool CControlUI::DrawImage(platform::ui::Surface& surface, const std::wstring& imageText,
                            const Rect& clip) {
-  return manager_ != nullptr && CRenderEngine::DrawImageSpec(surface, spec, pos_, clip);
+  return manager_ != nullptr && CRenderEngine::DrawImageAttribute(surface, imageText, pos_, clip);
 }
 
 platform::ui::FontSpec CControlUI::GetFontSpec() const {

@@ -100,7 +100,7 @@ class CControlUI {
   virtual void PaintText(platform::ui::Surface&, const Rect&) {}
   virtual void PaintBorder(platform::ui::Surface& surface, const Rect& clip);
   // Draws an image attribute's value; false when the image is not in the skin.
-  bool DrawImage(platform::ui::Surface& surface, const std::wstring& spec, const Rect& clip);
+  bool DrawImage(platform::ui::Surface& surface, const std::wstring& imageText, const Rect& clip);
   // Asks the parent to lay its children out again.
   void NeedParentUpdate();
 

@@ -1,7 +1,7 @@
 #include "duilib/option_ui.h"
 
 #include "duilib/attribute_values.h"
-#include "duilib/image_spec.h"
+#include "duilib/image_attribute.h"
 #include "duilib/notify_ui.h"
 #include "duilib/paint_manager_ui.h"
 
@@ -12,8 +12,8 @@ bool COptionUI::SetAttribute(const std::wstring& name, const std::wstring& value
     return ParseBool(value, selected_);
   }
   if (name == L"selectedimage") {
-    TImageSpec spec;
-    if (!ParseImageSpec(value, spec)) {
+    TImageAttribute image;
+    if (!ParseImageAttribute(value, image)) {
       return false;
     }
     selectedImage_ = value;

@@ -1,14 +1,14 @@
 #include "duilib/progress_ui.h"
 
 #include "duilib/attribute_values.h"
-#include "duilib/image_spec.h"
+#include "duilib/image_attribute.h"
 
 namespace DuiLib {
 
 bool CProgressUI::SetAttribute(const std::wstring& name, const std::wstring& value) {
   if (name == L"foreimage") {
-    TImageSpec spec;
-    if (!ParseImageSpec(value, spec)) {
+    TImageAttribute image;
+    if (!ParseImageAttribute(value, image)) {
       return false;
     }
     foreImage_ = value;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "duilib/image_spec.h"
+#include "duilib/image_attribute.h"
 #include "duilib/paint_manager_ui.h"
 
 namespace DuiLib {
@@ -108,10 +108,11 @@ void CRenderEngine::DrawImage(platform::ui::Surface& surface, const TImageData& 
   }
 }
 
-bool CRenderEngine::DrawImageSpec(platform::ui::Surface& surface, const std::wstring& spec,
-                                  const Rect& area, const Rect& clip) {
-  TImageSpec image;
-  if (spec.empty() || !ParseImageSpec(spec, image)) {
+bool CRenderEngine::DrawImageAttribute(platform::ui::Surface& surface,
+                                       const std::wstring& imageText, const Rect& area,
+                                       const Rect& clip) {
+  TImageAttribute image;
+  if (imageText.empty() || !ParseImageAttribute(imageText, image)) {
     return false;
   }
   const auto data = CPaintManagerUI::GetImage(image.file);

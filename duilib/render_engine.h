@@ -23,10 +23,10 @@ class CRenderEngine {
   // (left, top, right, bottom widths) keep their size and only the middle stretches.
   static void DrawImage(platform::ui::Surface& surface, const TImageData& image, const Rect& dest,
                         const Rect& source, const Rect& corner, const Rect& clip);
-  // Draws an image attribute's value (see image_spec.h) inside `area`; false when the picture
+  // Draws an image attribute's value (see image_attribute.h) inside `area`; false when the picture
   // is not in the skin archive or the value is malformed. A missing picture draws nothing.
-  static bool DrawImageSpec(platform::ui::Surface& surface, const std::wstring& spec,
-                            const Rect& area, const Rect& clip);
+  static bool DrawImageAttribute(platform::ui::Surface& surface, const std::wstring& imageText,
+                                 const Rect& area, const Rect& clip);
   static void DrawText(platform::ui::Surface& surface, const std::wstring& text, const Rect& box,
                        const platform::ui::FontSpec& font, uint32_t color, unsigned format,
                        const Rect& clip);

@@ -138,19 +138,20 @@ void CScrollBarUI::Paint(platform::ui::Surface& surface, const Rect& clip) const
   if (width_ <= 0 || pos_.IsEmpty()) {
     return;
   }
-  CRenderEngine::DrawImageSpec(surface, Image(L"bkimage"), pos_, clip);
-  CRenderEngine::DrawImageSpec(surface, Image(L"trackimage"),
-                               {pos_.left, UpArrow().bottom, pos_.right, DownArrow().top}, clip);
+  CRenderEngine::DrawImageAttribute(surface, Image(L"bkimage"), pos_, clip);
+  CRenderEngine::DrawImageAttribute(surface, Image(L"trackimage"),
+                                    {pos_.left, UpArrow().bottom, pos_.right, DownArrow().top},
+                                    clip);
   // A state picture the skin lacks (such as a missing hot arrow) draws nothing.
-  CRenderEngine::DrawImageSpec(surface, ArrowImage(Part::kUp), UpArrow(), clip);
-  CRenderEngine::DrawImageSpec(surface, ArrowImage(Part::kDown), DownArrow(), clip);
+  CRenderEngine::DrawImageAttribute(surface, ArrowImage(Part::kUp), UpArrow(), clip);
+  CRenderEngine::DrawImageAttribute(surface, ArrowImage(Part::kDown), DownArrow(), clip);
   const Rect thumb = Thumb();
   if (!thumb.IsEmpty()) {
     const std::wstring& image =
         pressed_ == Part::kThumb && !Image(L"thumbpushedimage").empty() ? Image(L"thumbpushedimage")
         : hot_ == Part::kThumb && !Image(L"thumbhotimage").empty()      ? Image(L"thumbhotimage")
                                                                         : Image(L"thumbimage");
-    CRenderEngine::DrawImageSpec(surface, image, thumb, clip);
+    CRenderEngine::DrawImageAttribute(surface, image, thumb, clip);
   }
 }
 

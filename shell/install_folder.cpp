@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "platform/folder_picker.h"
-#include "platform/special_folders.h"
+#include "platform/system_folders.h"
 #include "platform/text_encoding.h"
 
 namespace {

@@ -8,7 +8,7 @@
 
 #include "platform/disk_space.h"
 #include "platform/folder_picker.h"
-#include "platform/special_folders.h"
+#include "platform/system_folders.h"
 #include "shell/install_folder.h"
 #include "shell/install_space.h"
 

@@ -9,7 +9,7 @@
 #include "platform/network_state.h"
 #include "platform/process_exit.h"
 #include "platform/resources.h"
-#include "platform/special_folders.h"
+#include "platform/system_folders.h"
 #include "reporting/api_urls.h"
 #include "reporting/report_step.h"
 #include "shell/ui_pause.h"

@@ -9,7 +9,7 @@
 
 namespace DuiLib {
 
-struct TImageSpec {
+struct TImageAttribute {
   std::wstring file;
   bool hasDest = false;
   platform::ui::Rect dest;
@@ -21,6 +21,6 @@ struct TImageSpec {
 };
 
 // False for a text that is neither form, or names an unknown key or a malformed rectangle.
-bool ParseImageSpec(const std::wstring& text, TImageSpec& out);
+bool ParseImageAttribute(const std::wstring& text, TImageAttribute& out);
 
 }  // namespace DuiLib

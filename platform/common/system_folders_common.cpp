@@ -1,6 +1,6 @@
-#include "platform/common/system_special_folders.h"
+#include "platform/common/system_folder_queries.h"
 #include "platform/common/testing_override.h"
-#include "platform/special_folders.h"
+#include "platform/system_folders.h"
 
 namespace platform {
 namespace {

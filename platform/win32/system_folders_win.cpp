@@ -2,7 +2,7 @@
 
 #include <shlobj.h>
 
-#include "platform/common/system_special_folders.h"
+#include "platform/common/system_folder_queries.h"
 
 namespace platform {
 

@@ -1,36 +1,36 @@
-#include "duilib/image_spec.h"
+#include "duilib/image_attribute.h"
 
 #include "duilib/attribute_values.h"
 
 namespace DuiLib {
 namespace {
 
-bool ApplyKey(const std::wstring& key, const std::wstring& value, TImageSpec& spec) {
+bool ApplyKey(const std::wstring& key, const std::wstring& value, TImageAttribute& image) {
   if (key == L"file") {
-    spec.file = value;
+    image.file = value;
     return !value.empty();
   }
   if (key == L"dest") {
-    spec.hasDest = ParseRect(value, spec.dest);
-    return spec.hasDest;
+    image.hasDest = ParseRect(value, image.dest);
+    return image.hasDest;
   }
   if (key == L"source") {
-    spec.hasSource = ParseRect(value, spec.source);
-    return spec.hasSource;
+    image.hasSource = ParseRect(value, image.source);
+    return image.hasSource;
   }
   if (key == L"corner") {
-    return ParseRect(value, spec.corner);
+    return ParseRect(value, image.corner);
   }
   return false;
 }
 
 }  // namespace
 
-bool ParseImageSpec(const std::wstring& text, TImageSpec& out) {
-  TImageSpec spec;
+bool ParseImageAttribute(const std::wstring& text, TImageAttribute& out) {
+  TImageAttribute image;
   if (text.find(L'=') == std::wstring::npos) {
-    spec.file = text;
-    out = spec;
+    image.file = text;
+    out = image;
     return !text.empty() && text.find(L'\'') == std::wstring::npos;
   }
   size_t at = 0;
@@ -48,15 +48,15 @@ bool ParseImageSpec(const std::wstring& text, TImageSpec& out) {
       return false;
     }
     const std::wstring key = text.substr(at, equals - at);
-    if (!ApplyKey(key, text.substr(equals + 2, close - equals - 2), spec)) {
+    if (!ApplyKey(key, text.substr(equals + 2, close - equals - 2), image)) {
       return false;
     }
     at = close + 1;
   }
-  if (spec.file.empty()) {
+  if (image.file.empty()) {
     return false;
   }
-  out = spec;
+  out = image;
   return true;
 }
 

@@ -1,4 +1,4 @@
-#include "platform/common/system_special_folders.h"
+#include "platform/common/system_folder_queries.h"
 
 namespace platform {
 
