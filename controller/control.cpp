@@ -13,9 +13,9 @@
 namespace {
 
 constexpr uint32_t kDefaultPackageSize = 1000000;
-constexpr uint32_t kRetryPauseMs = 500;
+constexpr uint32_t kRequeuePauseMs = 500;
 
-std::atomic<uint32_t> retryPauseMs{kRetryPauseMs};
+std::atomic<uint32_t> retryPauseMs{kRequeuePauseMs};
 
 uint32_t PackageSize(const DownInfo& entry) {
   if (entry.size != 0) {

@@ -23,7 +23,7 @@
 
 namespace {
 
-constexpr uint32_t kRetryPauseMs = 5000;
+constexpr uint32_t kManifestRetryPauseMs = 5000;
 
 std::function<void()>& RetryPauseForTesting() {
   static std::function<void()> pause;
@@ -36,7 +36,7 @@ bool PauseBeforeRetry() {
     RetryPauseForTesting()();
     return true;
   }
-  return platform::SleepUnlessCancelled(kRetryPauseMs);
+  return platform::SleepUnlessCancelled(kManifestRetryPauseMs);
 }
 
 bool FetchReply(std::string& reply) {

@@ -3,12 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-namespace {
-
-constexpr uint32_t kHighestRunningPercent = 99;
-
-}  // namespace
-
 DownFile::DownFile(std::shared_ptr<DownInfo> reportRecord, ProgressSink sink)
     : record(std::move(reportRecord)), progressSink(std::move(sink)) {}
 

@@ -11,7 +11,6 @@ namespace {
 
 constexpr int32_t kInstallFinished = 100;
 constexpr int32_t kInstallNotStarted = -1;
-constexpr uint32_t kHighestRunningPercent = 99;
 
 // The estimated percentage after `elapsed` bytes; the previous one once the estimate is
 // used up, so it never falls.

@@ -45,6 +45,9 @@ struct InstallInfo {
   uint32_t stamp = 0;       // tick count when the installer took the task
 };
 
+// A running download or install reports at most this; only its end reports 100 (or -1).
+inline constexpr uint32_t kHighestRunningPercent = 99;
+
 // A record of the controller's queue.
 //
 // `record` is the reporting worker's own copy of the package it reports about. It is shared

@@ -6,16 +6,13 @@
 #include <tuple>
 
 #include "platform/ui_canvas.h"
+#include "platform/win32/gdi_colors.h"
 #include "platform/win32/gdi_fonts.h"
 
 namespace platform::ui {
 namespace {
 
 using FontKey = std::tuple<std::wstring, int, bool, bool, bool>;
-
-COLORREF ToColorRef(uint32_t argb) {
-  return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
-}
 
 }  // namespace
 

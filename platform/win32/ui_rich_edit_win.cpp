@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "platform/ui_rich_edit.h"
+#include "platform/win32/gdi_colors.h"
 #include "platform/win32/gdi_fonts.h"
 
 namespace platform::ui {
@@ -38,15 +39,6 @@ const wchar_t* RichEditClass() {
     return LoadLibraryW(L"riched20.dll") != nullptr ? L"RichEdit20W" : nullptr;
   }();
   return name;
-}
-
-COLORREF ToColorRef(uint32_t rgb) {
-  return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-}
-
-uint32_t FromColorRef(COLORREF color) {
-  return (static_cast<uint32_t>(GetRValue(color)) << 16) |
-         (static_cast<uint32_t>(GetGValue(color)) << 8) | GetBValue(color);
 }
 
 class Win32RichEdit : public RichEdit {

@@ -11,8 +11,6 @@
 
 namespace {
 
-const std::wstring kUninstall = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
-
 class ManifestTest : public ::testing::Test {
  protected:
   ManifestTest() { platform::SetNativeProcessorArchitectureForTesting(9); }
@@ -79,9 +77,9 @@ TEST_F(ManifestTest, OnA32BitSystemOnlyThe32BitSdkIsKept) {
 }
 
 TEST_F(ManifestTest, PrerequisitesFoundOnTheMachineAreDropped) {
-  registry.SetString(kUninstall + L"\\{Bcl}", L"DisplayName", L"BCL easyConverter SDK 5 Word",
+  registry.SetString(kUninstallKey + L"\\{Bcl}", L"DisplayName", L"BCL easyConverter SDK 5 Word",
                      platform::RegistryView::k64Bit);
-  registry.SetString(kUninstall + L"\\{Vc}", L"DisplayName",
+  registry.SetString(kUninstallKey + L"\\{Vc}", L"DisplayName",
                      L"Microsoft Visual C++ 2015 x86 Minimum Runtime - 14.0.24215");
   registry.SetString(L"SOFTWARE\\Microsoft\\NET Framework Setup\\NDP\\v4\\Full", L"Version",
                      L"4.8.04084");

@@ -10,7 +10,6 @@
 
 namespace {
 
-const std::wstring kUninstall = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 const std::wstring kNetFull = L"SOFTWARE\\Microsoft\\NET Framework Setup\\NDP\\v4\\Full";
 const std::wstring kNetClient = L"SOFTWARE\\Microsoft\\NET Framework Setup\\NDP\\v4\\Client";
 
@@ -54,7 +53,7 @@ TEST(PrerequisitesTest, UninstallEntryIsFoundBySubstringOfItsDisplayName) {
   };
   for (const auto& c : cases) {
     FakeRegistry registry;
-    registry.SetString(kUninstall + L"\\{A}", L"DisplayName", c.displayName);
+    registry.SetString(kUninstallKey + L"\\{A}", L"DisplayName", c.displayName);
     EXPECT_EQ(IsUninstallEntryPresent(L"Microsoft Visual C++ 2015 x86 Minimum Runtime", false),
               c.present)
         << std::string(c.displayName, c.displayName + 10);
@@ -64,20 +63,20 @@ TEST(PrerequisitesTest, UninstallEntryIsFoundBySubstringOfItsDisplayName) {
 
 TEST(PrerequisitesTest, ScanSkipsEntriesWithoutOrWithOverlongDisplayNames) {
   FakeRegistry registry;
-  registry.CreateKey(kUninstall + L"\\NoName");
-  registry.SetString(kUninstall + L"\\TooLong", L"DisplayName",
+  registry.CreateKey(kUninstallKey + L"\\NoName");
+  registry.SetString(kUninstallKey + L"\\TooLong", L"DisplayName",
                      L"BCL easyConverter SDK 5 Word" + std::wstring(300, L'x'));
-  registry.SetString(kUninstall + L"\\Other", L"DisplayName", L"Something else");
+  registry.SetString(kUninstallKey + L"\\Other", L"DisplayName", L"Something else");
   EXPECT_FALSE(IsUninstallEntryPresent(L"BCL easyConverter SDK 5 Word", false));
 
-  registry.SetString(kUninstall + L"\\Bcl", L"DisplayName", L"BCL easyConverter SDK 5 Word");
+  registry.SetString(kUninstallKey + L"\\Bcl", L"DisplayName", L"BCL easyConverter SDK 5 Word");
   EXPECT_TRUE(IsUninstallEntryPresent(L"BCL easyConverter SDK 5 Word", false));
   EXPECT_EQ(registry.OpenKeyCount(), 0);
 }
 
 TEST(PrerequisitesTest, SixtyFourBitViewSeesOnlyItsOwnEntries) {
   FakeRegistry registry;
-  registry.SetString(kUninstall + L"\\Bcl", L"DisplayName", L"BCL easyConverter SDK 5 Word",
+  registry.SetString(kUninstallKey + L"\\Bcl", L"DisplayName", L"BCL easyConverter SDK 5 Word",
                      platform::RegistryView::k64Bit);
   EXPECT_TRUE(IsUninstallEntryPresent(L"BCL easyConverter SDK 5 Word", true));
   EXPECT_FALSE(IsUninstallEntryPresent(L"BCL easyConverter SDK 5 Word", false));

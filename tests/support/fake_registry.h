@@ -8,6 +8,10 @@
 
 #include "platform/registry.h"
 
+// Where installed programs register their uninstall entries.
+inline const std::wstring kUninstallKey =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+
 class FakeRegistry : public platform::RegistryBackend {
  public:
   FakeRegistry();
