@@ -7,6 +7,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 scripts=$here/../../scripts
 : "${WINEPREFIX:?the GUI tests need a Wine prefix of their own}"
 "$scripts/wine-prefix.sh" "$WINEPREFIX"
+"$scripts/wine-unmanaged-windows.sh" "$WINEPREFIX"
 
 displayfile=$(mktemp)
 Xvfb -displayfd 5 -screen 0 1024x768x24 -wr -nolisten tcp 5>"$displayfile" 2>/dev/null &

@@ -4,7 +4,7 @@
 #
 #   session_init OUT_DIR PROBE_EXE   artefacts go to OUT_DIR (screenshots/, reports.jsonl, ...)
 #   session_prefix                   a fresh Wine prefix in OUT_DIR/prefix
-#   session_display                  an Xvfb display of its own (sets DISPLAY)
+#   session_display                  an Xvfb display of its own (sets DISPLAY), after session_prefix
 #   session_standin PROGRAM PACKAGES the stand-in on 127.0.0.1:38471 with the demo manifest
 #   session_stop                     stops what the session started (also on exit)
 
@@ -34,6 +34,7 @@ session_prefix() {
 
 session_display() {
   local displayfile
+  "$session_repo/scripts/wine-unmanaged-windows.sh" "$WINEPREFIX"
   displayfile=$(mktemp)
   Xvfb -displayfd 5 -screen 0 1024x768x24 -wr -nolisten tcp 5>"$displayfile" 2>/dev/null &
   session_xvfb_pid=$!
