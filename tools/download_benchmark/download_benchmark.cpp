@@ -1,13 +1,11 @@
 // download_benchmark URL FILE: downloads URL into FILE with the setup's downloader thread and
 // prints the time, the throughput, the number of progress reports and the process's peak
-// resident memory. run_download_benchmark.sh runs it beside curl against the API stand-in.
-#include <sys/resource.h>
-
+// memory. run_download_benchmark.sh runs it beside curl against the API stand-in.
 #include <chrono>
 #include <cstdio>
 #include <string>
 
-#include "platform/files.h"
+#include "platform/process_memory.h"
 #include "platform/threading.h"
 #include "threads/control_thread.h"
 
@@ -36,12 +34,6 @@ class BenchmarkOwner : public CControlThread {
   platform::Event finished{platform::Event::Reset::kManual};
 };
 
-long PeakResidentKilobytes() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_maxrss;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -60,10 +52,10 @@ int main(int argc, char** argv) {
   owner.finished.Wait();
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  std::string ignored;
   const bool complete = owner.finalValue == 100;
-  std::printf("downloader: %s in %.2f s, %d reports, peak memory %ld KB\n",
-              complete ? "done" : "FAILED", seconds, owner.reports, PeakResidentKilobytes());
+  std::printf("downloader: %s in %.2f s, %d reports, peak memory %.1f MB\n",
+              complete ? "done" : "FAILED", seconds, owner.reports,
+              static_cast<double>(platform::PeakMemoryBytes()) / 1048576);
   std::printf("downloader_seconds=%.3f\n", seconds);
   return complete ? 0 : 1;
 }
