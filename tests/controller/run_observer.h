@@ -6,6 +6,8 @@
 #include <mutex>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "controller/install_messages.h"
 #include "platform/threading.h"
 #include "platform/window_messages.h"
@@ -39,6 +41,21 @@ class RunObserver {
   std::vector<Message> Messages() {
     std::lock_guard<std::mutex> hold(lock_);
     return messages_;
+  }
+
+  // What the window sees of a whole run: 1, then 2, never falling, exactly one
+  // WM_INSTALL_DONE. Wrap in ASSERT_NO_FATAL_FAILURE to stop on a run that is too short.
+  void ExpectOneRisingRun() {
+    const auto messages = Messages();
+    ASSERT_GE(messages.size(), 3u);
+    EXPECT_EQ(messages[0].percent, 1u);
+    EXPECT_EQ(messages[1].percent, 2u);
+    size_t done = 0;
+    for (size_t i = 1; i < messages.size(); ++i) {
+      EXPECT_GE(messages[i].percent, messages[i - 1].percent) << "at message " << i;
+      done += messages[i].id == WM_INSTALL_DONE;
+    }
+    EXPECT_EQ(done, 1u);
   }
 
  private:
