@@ -32,12 +32,23 @@ fi
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 
+# The release is a 32-bit program that runs on 64-bit Windows: a 32-bit Wine beside wine64
+# lets a 64-bit prefix run it under WoW64.
+need_i386=0
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  "${sudo_cmd[@]}" dpkg --add-architecture i386
+  need_i386=1
+fi
+if ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'; then
+  missing+=(wine32:i386)
+fi
+
 if [ "$need_src" -eq 1 ]; then
   sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources |
     "${sudo_cmd[@]}" tee /etc/apt/sources.list.d/debian-src.sources >/dev/null
 fi
 
-if [ "${#missing[@]}" -gt 0 ] || [ "$need_src" -eq 1 ]; then
+if [ "${#missing[@]}" -gt 0 ] || [ "$need_src" -eq 1 ] || [ "$need_i386" -eq 1 ]; then
   export DEBIAN_FRONTEND=noninteractive
   "${sudo_cmd[@]}" apt-get update -qq
   if [ "${#missing[@]}" -gt 0 ]; then
