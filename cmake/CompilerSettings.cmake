@@ -6,6 +6,11 @@ if(WIN32)
   add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                           _WIN32_WINNT=0x0601 WINVER=0x0601)
   add_link_options(-static -static-libgcc -static-libstdc++)
+  # The release is built for size: every function and datum in a section of its own, and the
+  # link drops the sections nothing reaches. That reaches C code only: the unwind table of a
+  # C++ file refers to all its functions, which keeps them all.
+  add_compile_options($<$<CONFIG:MinSizeRel>:-ffunction-sections> $<$<CONFIG:MinSizeRel>:-fdata-sections>)
+  add_link_options($<$<CONFIG:MinSizeRel>:-Wl,--gc-sections>)
 else()
   if(QUILLO_SANITIZE STREQUAL "address")
     add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
