@@ -4,7 +4,8 @@
 #
 #   session_init OUT_DIR PROBE_EXE   artefacts go to OUT_DIR (screenshots/, reports.jsonl, ...)
 #   session_prefix                   a fresh Wine prefix in OUT_DIR/prefix
-#   session_display                  an Xvfb display of its own (sets DISPLAY), after session_prefix
+#   session_display                  an Xvfb display of its own (sets DISPLAY) with a compositing
+#                                    manager, after session_prefix
 #   session_standin PROGRAM PACKAGES the stand-in on 127.0.0.1:38471 with the demo manifest
 #   session_stop                     stops what the session started (also on exit)
 
@@ -20,6 +21,7 @@ session_init() {
   SESSION_REPORTS=$SESSION_OUT/reports.jsonl
   SESSION_EVENTS=$SESSION_OUT/standin-events.log
   session_xvfb_pid=""
+  session_compositor_pid=""
   session_standin_pid=""
   mkdir -p "$SESSION_OUT"
   rm -rf "$SESSION_SHOTS" "$SESSION_REPORTS" "$SESSION_EVENTS"
@@ -45,6 +47,10 @@ session_display() {
   export DISPLAY=":$(head -n1 "$displayfile")"
   rm -f "$displayfile"
   [ "$DISPLAY" != ":" ] || fail "Xvfb did not start"
+  # As on Windows, layered windows are blended with what lies below them: the shadow around
+  # the main window shows as a shadow, not as a black frame.
+  xcompmgr 2>/dev/null &
+  session_compositor_pid=$!
 }
 
 # The setup talks to the compiled-in port, so runs that need it take turns.
@@ -62,11 +68,12 @@ session_stop() {
   if [ -n "${WINEPREFIX:-}" ]; then
     WINEPREFIX=$WINEPREFIX /usr/lib/wine/wineserver -k 2>/dev/null || true
   fi
-  for pid in $session_standin_pid $session_xvfb_pid; do
+  for pid in $session_standin_pid $session_compositor_pid $session_xvfb_pid; do
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
   done
   session_standin_pid=""
+  session_compositor_pid=""
   session_xvfb_pid=""
 }
 
