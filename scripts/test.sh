@@ -66,6 +66,14 @@ printf '%-44s %9d bytes\n' "$release" "$(size_of "$release")" \
 i686-w64-mingw32-objdump -h "$release" | while read -r _ name size _; do
   if [[ $name == .* ]]; then printf '  section %-34s %9d bytes\n' "$name" "$((16#$size))"; fi
 done
+# A static library built without its static-library define marks its functions for export,
+# which gives the program an export table it has no use for.
+exports=$(i686-w64-mingw32-objdump -p "$release" | sed -n '/^\[Ordinal\/Name Pointer\] Table/,/^$/p')
+if [ -n "$exports" ]; then
+  printf '%s exports functions:\n%s\n' "$release" "$exports" >&2
+  exit 1
+fi
+echo "  exports: none"
 if [ "$(size_of "$release")" -gt "$release_budget" ]; then
   echo "$release is larger than its budget of $release_budget bytes" >&2
   exit 1
