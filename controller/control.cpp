@@ -89,7 +89,15 @@ void CControl::RequestStop() {
 void CControl::StartRun() {
   downloadList.clear();
   installList.clear();
-  FetchManifest(downloadList);
+  // Without a package there is nothing that could ever finish the run: the window is told,
+  // so that it can offer a new attempt instead of a bar that stays at 2 % for good.
+  if (!FetchManifest(downloadList) || downloadList.empty()) {
+    downloadList.clear();
+    lastPercent = 0;
+    doneSent = false;
+    Notify(WM_INSTALL_FAILED, 0);
+    return;
+  }
   lastPercent = std::max(lastPercent, 1u);
   Notify(WM_INSTALL_PROGRESS, 1);
 

@@ -189,6 +189,42 @@ TEST_F(MainWindowTest, PassingTheChecksShowsTheProgressPageAndStartsTheRun) {
   EXPECT_EQ(Text(L"progressLbl"), L" 2%");
 }
 
+TEST_F(MainWindowTest, ARunThatEndsWithoutPackagesReturnsToTheInstallPageWithTheNetworkTip) {
+  ASSERT_TRUE(CUiTestDriver::Click(*window, L"showExtWndOpt"));
+  EXPECT_TRUE(ClickInstall().empty());
+  ASSERT_EQ(WaitForSteps(2).size(), 2u);
+  SendFromController(WM_INSTALL_PROGRESS, 2);
+  ASSERT_EQ(Page(), 1);
+
+  std::vector<std::wstring> tips;
+  OnModalWindow([&](WindowImplBase& tip, const std::wstring&) {
+    // The window is back on its first page before the tip asks for attention.
+    EXPECT_EQ(Page(), 0);
+    tips.push_back(TipTextOf(tip));
+    CUiTestDriver::Click(tip, L"btnOk");
+  });
+  SendFromController(WM_INSTALL_FAILED, 0);
+  CUiTestDriver::OnModalLoop(nullptr);
+  EXPECT_EQ(tips, std::vector<std::wstring>{L"没有检测到网络，请连接后重试"});
+  EXPECT_EQ(Page(), 0);
+  EXPECT_EQ(Height(), 470);
+  EXPECT_EQ(Text(L"progressLbl"), L"0%");
+  EXPECT_EQ(Find<DuiLib::CProgressUI>(L"installPro")->GetValue(), 0);
+  EXPECT_TRUE(InstallEnabled());
+  EXPECT_TRUE(LicenseTicked());
+  EXPECT_TRUE(Find(L"extOptions")->IsVisible());
+
+  // A late or repeated failure message finds no run to end and changes nothing.
+  SendFromController(WM_INSTALL_FAILED, 0);
+  EXPECT_EQ(Page(), 0);
+
+  EXPECT_TRUE(ClickInstall().empty());
+  EXPECT_EQ(Page(), 1);
+  EXPECT_EQ(Height(), 266);
+  EXPECT_EQ(WaitForSteps(3), (std::vector<std::string>{"7001", "7002", "7002"}))
+      << "a fresh run fetched the manifest again";
+}
+
 TEST_F(MainWindowTest, ProgressShowsAsARightAlignedPercentage) {
   const struct {
     uintptr_t value;
