@@ -33,11 +33,13 @@ bool SameFile(const InstallInfo& a, const InstallInfo& b) {
 }
 
 // Takes `update`'s progress into the list entry of the same file, then gives the list's
-// half of the percentage: the sum of progress over the sum of sizes, in 32-bit sums.
+// half of the percentage: the sum of progress over the sum of sizes. The sums are 64-bit:
+// two sizes above 2 GB would wrap a 32-bit sum, and a wrapped total below the bytes done
+// would announce the end of the run while packages are still on their way.
 template <typename Entry>
 uint32_t UpdatedShare(std::vector<Entry>& list, const Entry* update) {
-  uint32_t total = 0;
-  uint32_t done = 0;
+  uint64_t total = 0;
+  uint64_t done = 0;
   for (Entry& entry : list) {
     if (update != nullptr && SameFile(entry, *update)) {
       entry.done = update->done;

@@ -198,9 +198,10 @@ void CMainWnd::SetProgress(uintptr_t value) {
   const int maximum = installPro->GetMaxValue();
   installPro->SetValue(static_cast<int>(std::min<uintptr_t>(value, INT32_MAX)));
   // A value beyond the bar's range shows as the nearest end of it, never as a wild number.
-  const float shown = static_cast<float>(std::min<uintptr_t>(value, std::max(maximum, 0)));
+  // Whole numbers: in single precision 53 / 100 * 100 comes out as 52.99.
+  const uint64_t shown = std::min<uint64_t>(value, static_cast<uint64_t>(std::max(maximum, 0)));
   const int percent =
-      maximum > 0 ? static_cast<int>(shown / static_cast<float>(maximum) * 100.0f) : 0;
+      maximum > 0 ? static_cast<int>(shown * 100 / static_cast<uint64_t>(maximum)) : 0;
   wchar_t text[16] = {};
   std::swprintf(text, 16, L"%2d%%", percent);
   progressLbl->SetText(text);

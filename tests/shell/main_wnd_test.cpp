@@ -231,8 +231,17 @@ TEST_F(MainWindowTest, ProgressShowsAsARightAlignedPercentage) {
     int bar;
     const wchar_t* text;
   } cases[] = {
-      {1, 1, L" 1%"},   {9, 9, L" 9%"},      {10, 10, L"10%"}, {42, 42, L"42%"},
-      {99, 99, L"99%"}, {100, 100, L"100%"}, {0, 0, L" 0%"},   {250, 0, L"100%"},
+      {1, 1, L" 1%"},
+      {9, 9, L" 9%"},
+      {10, 10, L"10%"},
+      {42, 42, L"42%"},
+      {99, 99, L"99%"},
+      {100, 100, L"100%"},
+      {0, 0, L" 0%"},
+      {250, 0, L"100%"},
+      // Single precision made these one less.
+      {53, 53, L"53%"},
+      {59, 59, L"59%"},
   };
   for (const auto& c : cases) {
     SendFromController(WM_INSTALL_PROGRESS, c.value);
