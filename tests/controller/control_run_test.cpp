@@ -146,7 +146,7 @@ TEST_F(ControlRunTest, ARunWithoutPackagesEndsWithTheFailureMessageAndMayBeginAg
 
 TEST_F(ControlRunTest, FailedDownloadsAreRetriedUntilTheyArrive) {
   standin.WriteFile("flaky.dat", std::string(50000, 'x'));
-  CControl::SetRetryPauseForTesting(10);
+  CDownloaderThread::SetFirstRetryDelayForTesting(10);
   StartStandin(
       R"({"pdfinstall":[{"name":"fontPack","url":"{{BASE_URL}}/flaky.dat","size":"50000"}]})",
       {"--fault", "/flaky.dat=fail-first:2:503"});
@@ -155,7 +155,7 @@ TEST_F(ControlRunTest, FailedDownloadsAreRetriedUntilTheyArrive) {
   ASSERT_TRUE(control.Start());
   control.BeginInstall("D:\\QuilloPDF");
   const bool done = observer.WaitForDone(60000);
-  CControl::SetRetryPauseForTesting(500);
+  CDownloaderThread::SetFirstRetryDelayForTesting(500);
   ASSERT_TRUE(done);
 }
 

@@ -103,9 +103,6 @@ class TestControl : public CControl {
 
 class ControlTest : public ::testing::Test {
  protected:
-  ControlTest() { CControl::SetRetryPauseForTesting(0); }
-  ~ControlTest() override { CControl::SetRetryPauseForTesting(500); }
-
   MessageLog log;
   TestControl control;
 };
