@@ -14,8 +14,9 @@ struct CommandLineObserver {
 };
 
 CommandLineObserver& Observer() {
-  static CommandLineObserver instance;
-  return instance;
+  // Never destroyed: the report sender and the workers may still use it during exit.
+  static auto* instance = new CommandLineObserver;
+  return *instance;
 }
 
 void ShowToObserver(const std::wstring& commandLine) {
