@@ -264,6 +264,11 @@ TEST_F(MainWindowTest, TheFinishSequenceReportsFillsPausesAndShowsTheFinishedPag
   EXPECT_EQ(pauses, std::vector<uint32_t>{500});
   EXPECT_EQ(Page(), 2);
   EXPECT_EQ(Height(), 400);
+  // The page's content fits the window: the start-using button is whole.
+  CUiTestDriver::PumpMessages();
+  const auto button = Find(L"startuseBtn")->GetPos();
+  EXPECT_GT(button.Height(), 0);
+  EXPECT_LE(button.bottom, 400) << "the start-using button is cut";
   EXPECT_EQ(WaitForSteps(3), (std::vector<std::string>{"7001", "7002", "7003"}));
 }
 
