@@ -138,14 +138,15 @@ row_package_404() {
   done
 }
 
-# Sizes above 2 GB announced (small files served): the finished page shows only after every
-# package is installed.
+# Sizes above 2 GB, the largest size a manifest can give and "-1" announced (small files
+# served): the finished page shows only after every package is installed.
 row_sizes_above_2gb() {
   edit_manifest '
 for e in m["pdfinstall"]:
     if e["name"] == "fontPack": e["size"] = "3000000000"
     if e["name"] == "installer": e["size"] = "4294967295"
-    if e["name"] == "vcredist2005x86": e["size"] = "2500000000"'
+    if e["name"] == "vcredist2005x86": e["size"] = "2500000000"
+    if e["name"] == "bclx64": e["size"] = "-1"'
   export QUILLO_STANDIN_SETUP_MS=6000
   session_standin "$standin" "$packages"
   start_setup
