@@ -21,7 +21,7 @@ rows_all=(server_down reply_crlf package_404 sizes_above_2gb installer_busy slow
 main=quillo_trans_Install
 
 row_prepare() { # ROW
-  SESSION_OWN_NETWORK=1
+  export SESSION_OWN_NETWORK=1
   # shellcheck source=gui_session.sh
   source "$here/gui_session.sh"
   session_init "$out/$1" "$probe_exe"
@@ -78,7 +78,6 @@ click_install() {
 wait_finished() { # SECONDS
   wait_until "$1" window_height_is "$main" 400 ||
     fail "the finished page did not show; steps: $(report_steps | tr '\n' ' ')"
-  finished_at=$(date -u +%Y-%m-%dT%H:%M:%S.%3NZ)
   screenshot finished-page "$main"
 }
 
