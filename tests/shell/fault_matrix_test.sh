@@ -63,7 +63,10 @@ PY
 start_setup() {
   wine_start "$program" >>"$SESSION_OUT/setup-stdout.log" 2>&1
   setup_pid=$!
-  wait_until 60 window_shown "$main" || fail "the main window did not open"
+  wait_until 120 window_shown "$main" || {
+    import -window root "$SESSION_SHOTS/no-main-window.png" || true
+    fail "the main window did not open: $(tail -n3 "$SESSION_OUT/setup-stdout.log")"
+  }
   wait_until 10 window_height_is "$main" 360 || fail "the main window is not on its install page"
 }
 
