@@ -283,14 +283,14 @@ jobs=${QUILLO_MATRIX_JOBS:-3}
 "$here/../../scripts/wine-prefix.sh" "$out/.template-check" --fresh
 rm -rf "$out/.template-check"
 
-declare -A pids started
+declare -A pids
 start=$SECONDS
 for row in "${rows[@]}"; do
   while [ "$(jobs -rp | wc -l)" -ge "$jobs" ]; do
     wait -n || true
   done
+  rm -rf "${out:?}/$row"
   mkdir -p "$out/$row"
-  started[$row]=$SECONDS
   unshare -n "$0" --row "$row" "$setup_exe" "$probe_exe" "$standin" "$packages_dir" "$out" \
     >"$out/$row/row.log" 2>&1 &
   pids[$row]=$!

@@ -37,7 +37,7 @@ session_display() {
   local displayfile
   "$session_repo/scripts/wine-unmanaged-windows.sh" "$WINEPREFIX"
   displayfile=$(mktemp)
-  Xvfb -displayfd 5 -screen 0 1024x768x24 -wr -nolisten tcp 5>"$displayfile" 2>/dev/null &
+  Xvfb -displayfd 5 -screen 0 1024x768x24 -wr -nolisten tcp 5>"$displayfile" 2>"$SESSION_OUT/xvfb.log" &
   session_xvfb_pid=$!
   for _ in $(seq 100); do
     [ -s "$displayfile" ] && break
