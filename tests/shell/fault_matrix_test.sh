@@ -46,7 +46,9 @@ row_prepare() { # ROW
   cp "$setup_exe" "$program"
   export QUILLO_STANDIN_LOG="Z:${SESSION_EVENTS//\//\\}"
   export QUILLO_STANDIN_SETUP_MS=1000 QUILLO_STANDIN_DOTNET_MS=300 QUILLO_STANDIN_VCREDIST_MS=200
-  product_log="$SESSION_PREFIX/drive_c/Program Files/QuilloPDF/started.log"
+  # A 64-bit setup installs below "Program Files", the 32-bit release below "Program Files (x86)".
+  product_logs=("$SESSION_PREFIX/drive_c/Program Files/QuilloPDF/started.log"
+    "$SESSION_PREFIX/drive_c/Program Files (x86)/QuilloPDF/started.log")
 }
 
 # Edits the row's manifest: python code that changes the dict `m`.
@@ -89,9 +91,22 @@ event_time() { grep -m1 -- "$1" "$SESSION_EVENTS" | cut -d' ' -f1; }
 
 expect_event() { grep -q -- "$1" "$SESSION_EVENTS" 2>/dev/null || fail "no event '$1': $(cat "$SESSION_EVENTS" 2>/dev/null)"; }
 
+product_started() { test -f "${product_logs[0]}" || test -f "${product_logs[1]}"; }
+
+# The product's "DisplayIcon" in the registry view its setup wrote (64-bit, or 32-bit for the
+# release's packages).
+display_icon_value() {
+  local key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\QuilloPDF转换器'
+  for view in /reg:64 /reg:32; do
+    WINEPREFIX=$SESSION_PREFIX "$session_wine" reg query "$key" /v DisplayIcon "$view" 2>/dev/null |
+      tr -d '\r' | grep DisplayIcon && return 0
+  done
+  return 1
+}
+
 start_using() {
   click "$main" 300 363
-  wait_until 30 test -f "$product_log" || fail "the product was not started"
+  wait_until 30 product_started || fail "the product was not started"
   local status=0
   wait "$setup_pid" || status=$?
   [ "$status" = 1 ] || fail "the setup ended with $status after starting the product, not 1"
@@ -203,9 +218,8 @@ row_display_icon() {
   start_setup
   click_install
   wait_finished 180
-  WINEPREFIX=$SESSION_PREFIX "$session_wine" reg query \
-    'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\QuilloPDF转换器' /v DisplayIcon \
-    2>/dev/null | tr -d '\r' | grep -q 'QuilloPDF.exe",0' || fail "the entry is not in the quoted form"
+  display_icon_value | grep -q 'QuilloPDF.exe",0' ||
+    fail "the entry is not in the quoted form: $(display_icon_value)"
   start_using
 }
 
