@@ -2,8 +2,8 @@
 # The setup program on a bad day: each row is a real run of the whole program under Wine,
 # with real clicks, against the API stand-in and the stand-in packages, with one fault
 # brought about, and checks that the run recovers or ends in one of the program's own
-# messages. Rows run side by side, each in a network namespace of its own (loopback only,
-# with its own Xvfb, Wine prefix and stand-in on the setup's compiled-in port).
+# messages. Rows run side by side, each in a network and mount namespace of its own (loopback
+# only, with its own Xvfb display, Wine prefix and stand-in on the setup's compiled-in port).
 #
 # Usage: fault_matrix_test.sh SETUP_EXE PROBE_EXE STANDIN_PROGRAM PACKAGES_DIR OUT_DIR [ROW...]
 #   SETUP_EXE and PACKAGES_DIR name the tree under test (the setup program and the stand-in
@@ -37,6 +37,9 @@ row_prepare() { # ROW
   ip link set q0 up
   ip link set q1 up
   ip route add default via 169.254.38.2 dev q0
+  # Displays of their own too: Xvfb's sockets in a private folder and no shared lock, since
+  # display numbers chosen in separate namespaces would otherwise collide in /tmp.
+  mount -t tmpfs tmpfs /tmp/.X11-unix
   session_prefix
   session_display
   packages=$SESSION_OUT/packages
@@ -305,7 +308,7 @@ for row in "${rows[@]}"; do
   done
   rm -rf "${out:?}/$row"
   mkdir -p "$out/$row"
-  unshare -n "$0" --row "$row" "$setup_exe" "$probe_exe" "$standin" "$packages_dir" "$out" \
+  unshare -n -m "$0" --row "$row" "$setup_exe" "$probe_exe" "$standin" "$packages_dir" "$out" \
     >"$out/$row/row.log" 2>&1 &
   pids[$row]=$!
 done
