@@ -33,6 +33,8 @@ struct DownInfo {
   uint32_t size = 0;      // expected bytes: the package's weight in the percentage
   uint32_t done = 0;      // bytes counted as downloaded
   uint32_t stamp = 0;     // tick count when the downloader took the task
+  uint32_t failures = 0;  // failed attempts in a row before this one; the downloader waits
+                          // the backoff for that many before it tries
 };
 
 // One downloaded package to install.
