@@ -1,6 +1,7 @@
 #include "install/downloader_thread.h"
 
 #include "install/down_file.h"
+#include "install/package_hash.h"
 #include "platform/cancellation.h"
 #include "platform/clock.h"
 #include "platform/files.h"
@@ -30,7 +31,14 @@ void CDownloaderThread::ProcessTask(DownInfo& task) {
     EndThread();
     return;
   }
-  PostReport(result == platform::kDownloadOk ? kDownloadFinished : kDownloadFailed, report);
+  bool succeeded = result == platform::kDownloadOk;
+  if (succeeded && !IsPackageIntact(task.localPath, task.sha256)) {
+    // Nothing may run a file that is not the one the manifest names; the controller
+    // fetches it again.
+    platform::RemoveFile(task.localPath);
+    succeeded = false;
+  }
+  PostReport(succeeded ? kDownloadFinished : kDownloadFailed, report);
 }
 
 bool CDownloaderThread::OnDownloadProgress(uint32_t percent,

@@ -53,7 +53,7 @@ class TestControl : public CControl {
   TestControl() { notifyWindow = reinterpret_cast<platform::WindowHandle>(0x1234); }
 
   void AddPackage(int32_t kind, const std::string& name, uint32_t size) {
-    downloadList.push_back(DownInfo{kind, "http://h/" + name, "C:\\Temp\\" + name, size, 0, 0});
+    downloadList.push_back(DownInfo{kind, "http://h/" + name, "C:\\Temp\\" + name, size, 0, 0, {}});
     installList.push_back(InstallInfo{kind, "C:\\Temp\\" + name, "D:\\Dir", size, 0, 0});
   }
 
