@@ -23,10 +23,12 @@ bool CControl::InstallPackage(InstallInfo& task, platform::ProcessHandle& out) {
         return false;  // never extract into the root of a drive
       }
       const std::string extracted = tempDirectory + "\\vcredist123";
-      if (!ExtractArchive(task.packageFile, extracted)) {
+      // An archive that did not extract is a damaged download: false has it fetched again.
+      const std::string package = extracted + "\\vcredist.msi";
+      if (!ExtractArchive(task.packageFile, extracted) || !platform::PathExists(package)) {
         return false;
       }
-      return RunMsiInstall(extracted + "\\vcredist.msi", "/quiet", out);
+      return RunMsiInstall(package, "/quiet", out);
     }
     case PKG_INSTALLER:
       return RunProgram(task.packageFile, "/S /D=" + task.installDir, out, false);

@@ -87,8 +87,8 @@ void RemoveDownloadFolder() {
   RunFolder& folder = TheFolder();
   if (folder.state == FolderState::kCreated) {
     platform::RemoveFolderTree(platform::RemoveTrailingBackslash(folder.path));
+    folder = RunFolder{FolderState::kUnavailable, {}};
   }
-  folder = RunFolder{FolderState::kUnavailable, {}};
 }
 
 void ResetDownloadFolderForTesting() {

@@ -21,8 +21,8 @@ bool CreateDownloadFolder();
 // other than the setup, such as tests), the temporary folder itself.
 std::string DownloadFolder();
 
-// Removes this run's folder and everything in it. Later calls of DownloadFolder() give the
-// empty text.
+// Removes this run's folder and everything in it; later calls of DownloadFolder() give the
+// empty text. Does nothing when no folder was created.
 void RemoveDownloadFolder();
 
 // True for a folder name that CreateDownloadFolder could have made.

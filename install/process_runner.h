@@ -2,6 +2,7 @@
 // process hidden and without standard handles, then waits for it or hands its handle back.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -16,6 +17,17 @@
 // the process to run on.
 bool RunProcess(const wchar_t* application, const wchar_t* arguments, bool wait,
                 platform::ProcessHandle* process);
+
+// As RunProcess with `wait`, and `exitCode` receives the process's exit code, which is also
+// written as the line "CreateProcess <line> exit code: <code>". False when the process could
+// not be started, when cancellation ended the wait, or when the code could not be read.
+bool RunProcessAndWait(const wchar_t* application, const wchar_t* arguments, uint32_t& exitCode);
+
+// The diagnostic line of a process that ended: "<what> exit code: <code>\r\n".
+std::wstring ExitCodeLine(const std::wstring& what, uint32_t exitCode);
+
+// Writes ExitCodeLine to standard output.
+void LogExitCode(const std::wstring& what, uint32_t exitCode);
 
 // Calls `observer` with every command line RunProcess is about to start; an empty function
 // removes it.

@@ -6,6 +6,7 @@
 #include <new>
 
 #include "platform/cancellation.h"
+#include "platform/proxy_settings.h"
 #include "reporting/response_header.h"
 
 namespace {
@@ -78,6 +79,13 @@ int HttpClient::Perform(const std::string& url, const std::string* body, std::st
     curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, Trace);
   }
   curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
+  // The proxy the user's system settings name, as the downloader's urlmon uses it; where
+  // the settings say none, directly.
+  const platform::HttpProxy proxy = platform::CurrentUserHttpProxy();
+  if (proxy.known) {
+    curl_easy_setopt(curl, CURLOPT_PROXY, proxy.server.c_str());
+    curl_easy_setopt(curl, CURLOPT_NOPROXY, proxy.bypass.c_str());
+  }
   if (body != nullptr) {
     curl_easy_setopt(curl, CURLOPT_POST, 1L);
     curl_easy_setopt(curl, CURLOPT_POSTFIELDS, body->c_str());

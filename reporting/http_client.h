@@ -1,6 +1,7 @@
 // One HTTP request over libcurl's easy interface with the program's fixed options: no
 // connection reuse, 8 s to connect, 10 s for the whole transfer, no signals, the response
-// body appended to the caller's string exactly as it arrives. A completed transfer is a
+// body appended to the caller's string exactly as it arrives, through the proxy of the
+// user's system settings (platform/proxy_settings.h). A completed transfer is a
 // success whatever the HTTP status.
 //
 // Both requests block the calling thread; a worker that cancels its thread (see

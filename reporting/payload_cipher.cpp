@@ -20,6 +20,13 @@ bool MakeKeyBuffer(const std::string& key, unsigned char (&buffer)[kKeySize]) {
   return true;
 }
 
+// Web servers and frameworks often end a body with a line break or blanks; Base64 text never
+// ends in white space, so it is no part of the payload.
+void RemoveTrailingWhiteSpace(std::string& text) {
+  const size_t end = text.find_last_not_of(" \t\r\n\v\f");
+  text.erase(end == std::string::npos ? 0 : end + 1);
+}
+
 }  // namespace
 
 std::string EncryptPayload(std::string plain, std::string key) {
@@ -38,6 +45,7 @@ std::string EncryptPayload(std::string plain, std::string key) {
 }
 
 std::string DecryptPayload(std::string text, std::string key) {
+  RemoveTrailingWhiteSpace(text);
   unsigned char keyBuffer[kKeySize];
   if (!MakeKeyBuffer(key, keyBuffer) || text.size() % 4 != 0) {
     return {};

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "install/retry_backoff.h"
 #include "platform/clock.h"
 #include "platform/crypto.h"
 #include "platform/files.h"
@@ -233,6 +234,65 @@ TEST_F(DownloaderTest, DestroyingTheOwnerEndsADownloadFromASilentServer) {
   const uint32_t start = platform::GetTickCount();
   owner_.reset();
   EXPECT_LT(platform::GetTickCount() - start, 10000u) << "did not wait for the server";
+}
+
+}  // namespace
+
+namespace {
+
+TEST(RetryBackoffTest, DoublesFromHalfASecondUpToThirtySeconds) {
+  const struct {
+    uint32_t failures, delayMs;
+  } cases[] = {{0, 0},     {1, 500},   {2, 1000},  {3, 2000},   {4, 4000},     {5, 8000},
+               {6, 16000}, {7, 30000}, {8, 30000}, {40, 30000}, {1000, 30000}, {UINT32_MAX, 30000}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(RetryDelayMs(c.failures), c.delayMs) << c.failures;
+  }
+  EXPECT_EQ(RetryDelayMs(3, 10, 25), 25u);
+  EXPECT_EQ(RetryDelayMs(2, 10, 25), 20u);
+}
+
+// A task that failed before waits its backoff before it asks the server again; a first
+// attempt does not wait.
+TEST_F(DownloaderTest, ATaskThatFailedBeforeWaitsItsBackoffFirst) {
+  StartStandin();
+  CDownloaderThread::SetFirstRetryDelayForTesting(100);
+  const struct { uint32_t failures, atLeastMs, belowMs; } cases[] = {{0, 0, 400}, {3, 400, 2000}};
+  for (const auto& c : cases) {
+    owner_ = std::make_unique<FakeOwner>();
+    DownInfo task = Task();
+    task.failures = c.failures;
+    const uint32_t start = platform::GetTickCount();
+    const auto values = Download(task);
+    const uint32_t firstReport = owner_->Reports().front().receivedMs;
+    EXPECT_GE(firstReport - start, c.atLeastMs) << c.failures;
+    EXPECT_LT(firstReport - start, c.belowMs) << c.failures;
+    EXPECT_EQ(values.back(), 100);
+  }
+  CDownloaderThread::SetFirstRetryDelayForTesting(kFirstRetryDelayMs);
+}
+
+// A stop or the owner's destruction ends the wait before a retry at once, without a report.
+TEST_F(DownloaderTest, AStopEndsTheBackoffAtOnce) {
+  StartStandin();
+  DownInfo task = Task();
+  task.failures = 8;  // 30 s
+  ASSERT_TRUE(owner_->Downloader().Start());
+  owner_->Downloader().Post(task);
+  platform::Sleep(200);
+  uint32_t start = platform::GetTickCount();
+  owner_->Downloader().RequestStop();
+  ASSERT_TRUE(install_test::WaitUntil([&] { return !owner_->Downloader().IsRunning(); }));
+  EXPECT_LT(platform::GetTickCount() - start, 2000u);
+  EXPECT_TRUE(owner_->Reports().empty());
+
+  owner_ = std::make_unique<FakeOwner>();
+  ASSERT_TRUE(owner_->Downloader().Start());
+  owner_->Downloader().Post(task);
+  platform::Sleep(200);
+  start = platform::GetTickCount();
+  owner_.reset();
+  EXPECT_LT(platform::GetTickCount() - start, 2000u);
 }
 
 }  // namespace
