@@ -1,13 +1,12 @@
 #include "reporting/manifest_signature.h"
 
-#include <build_config.h>
-
 #include <mutex>
 #include <optional>
 #include <vector>
 
 #include "platform/crypto.h"
 #include "reporting/base64.h"
+#include "reporting/manifest_public_key.h"
 
 namespace {
 
@@ -135,7 +134,7 @@ bool IsManifestSignatureAccepted(const std::string& plain, const std::string& si
 
 std::string ManifestPublicKey() {
   std::lock_guard<std::mutex> hold(TestingKeyLock());
-  return TestingKey() ? *TestingKey() : std::string(QUILLO_MANIFEST_PUBLIC_KEY);
+  return TestingKey() ? *TestingKey() : std::string(BuildManifestPublicKey());
 }
 
 void SetManifestPublicKeyForTesting(const std::string& text, bool unset) {

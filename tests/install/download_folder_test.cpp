@@ -67,7 +67,7 @@ TEST_F(DownloadFolderTest, LeftoversOfEarlierRunsGoAndNothingElse) {
   const std::string base = temp_.Path() + "\\";
   const std::string leftover = base + "QuilloSetup-0123456789abcdef0123456789abcdef";
   const std::string lookalikes[] = {base + "QuilloSetup-0123", base + "QuilloSetup-keep",
-                                    base + "QuilloSetup-0123456789ABCDEF0123456789ABCDEF",
+                                    base + "QuilloSetup-0123456789ABCDEF0123456789ABCDEE",
                                     base + "other"};
   ASSERT_TRUE(platform::CreateDirectories(platform::NarrowToWide(leftover + "\\deep")));
   ASSERT_TRUE(Write(leftover + "\\deep\\package.msi"));

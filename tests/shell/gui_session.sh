@@ -5,7 +5,8 @@
 #   session_init OUT_DIR PROBE_EXE   artefacts go to OUT_DIR (screenshots/, reports.jsonl, ...)
 #   session_prefix                   a fresh Wine prefix in OUT_DIR/prefix
 #   session_display                  an Xvfb display of its own (sets DISPLAY), after session_prefix
-#   session_standin PROGRAM PACKAGES the stand-in on 127.0.0.1:38471 with the demo manifest
+#   session_standin PROGRAM PACKAGES [OPTION...]
+#                                    the stand-in on 127.0.0.1:38471 with the demo manifest
 #   session_stop                     stops what the session started (also on exit)
 
 session_repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -47,12 +48,16 @@ session_display() {
   [ "$DISPLAY" != ":" ] || fail "Xvfb did not start"
 }
 
-# The setup talks to the compiled-in port, so runs that need it take turns.
+# The setup talks to the compiled-in port, so runs that need it take turns, unless the
+# session has a network namespace of its own (SESSION_OWN_NETWORK=1). Options after the
+# packages folder go to the stand-in (--fault ...).
 session_standin() {
-  exec 8>"/tmp/quillo-api-port-$session_port.lock"
-  flock -w 900 8 || fail "port $session_port stayed taken by another run"
+  if [ -z "${SESSION_OWN_NETWORK:-}" ]; then
+    exec 8>"/tmp/quillo-api-port-$session_port.lock"
+    flock -w 900 8 || fail "port $session_port stayed taken by another run"
+  fi
   "$1" --port "$session_port" --manifest "$2/manifest.json" --packages "$2" \
-    --report-log "$SESSION_REPORTS" --idle-exit 900 >"$SESSION_OUT/standin.log" 2>&1 &
+    --report-log "$SESSION_REPORTS" --idle-exit 900 "${@:3}" >"$SESSION_OUT/standin.log" 2>&1 &
   session_standin_pid=$!
   wait_until 10 curl -sf "http://127.0.0.1:$session_port/standin/ping" >/dev/null ||
     fail "the API stand-in did not start: $(cat "$SESSION_OUT/standin.log")"
