@@ -43,6 +43,14 @@ bool PerformInGlobalScope(Request request) {
 
 }  // namespace
 
+void KeepHttpReadyUntilExit() {
+  static const bool ready = [] {
+    std::lock_guard<std::mutex> hold(GlobalStateLock());
+    return curl_global_init(CURL_GLOBAL_WIN32) == CURLE_OK;
+  }();
+  (void)ready;
+}
+
 bool HttpGet(const std::string& url, std::string& response) {
   return PerformInGlobalScope([&](const HttpClient& client) { return client.Get(url, response); });
 }

@@ -18,7 +18,7 @@ bool ReadProductProgram(const std::wstring& registrationName, std::wstring& prog
   return entry.IsOpen() && entry.ReadString(L"DisplayIcon", kDisplayIconBufferBytes, program);
 }
 
-std::wstring Trimmed(const std::wstring& text) {
+std::wstring IconTextTrimmed(const std::wstring& text) {
   const size_t first = text.find_first_not_of(L" \t");
   if (first == std::wstring::npos) {
     return {};
@@ -33,19 +33,19 @@ std::wstring WithoutIconIndex(const std::wstring& text) {
   if (comma == std::wstring::npos) {
     return text;
   }
-  const std::wstring index = Trimmed(text.substr(comma + 1));
+  const std::wstring index = IconTextTrimmed(text.substr(comma + 1));
   const size_t digits = !index.empty() && index[0] == L'-' ? 1 : 0;
   if (index.size() == digits ||
       index.find_first_not_of(L"0123456789", digits) != std::wstring::npos) {
     return text;
   }
-  return Trimmed(text.substr(0, comma));
+  return IconTextTrimmed(text.substr(0, comma));
 }
 
 }  // namespace
 
 std::wstring ProgramOfDisplayIcon(const std::wstring& value) {
-  std::wstring program = Trimmed(value);
+  std::wstring program = IconTextTrimmed(value);
   if (!program.empty() && program[0] == L'"') {
     const size_t close = program.find(L'"', 1);
     program = program.substr(1, close == std::wstring::npos ? std::wstring::npos : close - 1);

@@ -6,7 +6,7 @@
 namespace platform {
 namespace {
 
-std::wstring Trimmed(const std::wstring& text) {
+std::wstring ProxyTrimmed(const std::wstring& text) {
   const size_t first = text.find_first_not_of(L" \t");
   if (first == std::wstring::npos) {
     return {};
@@ -14,7 +14,7 @@ std::wstring Trimmed(const std::wstring& text) {
   return text.substr(first, text.find_last_not_of(L" \t") - first + 1);
 }
 
-std::wstring Lowercase(std::wstring text) {
+std::wstring ProxyLowercase(std::wstring text) {
   for (auto& c : text) {
     c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
   }
@@ -27,8 +27,8 @@ void ForEachEntry(const std::wstring& list, Use use) {
   size_t start = 0;
   while (start <= list.size()) {
     const size_t end = list.find_first_of(L"; ", start);
-    const std::wstring entry =
-        Trimmed(list.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start));
+    const std::wstring entry = ProxyTrimmed(
+        list.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start));
     if (!entry.empty()) {
       use(entry);
     }
@@ -41,14 +41,14 @@ void ForEachEntry(const std::wstring& list, Use use) {
 
 std::wstring ServerForHttp(const std::wstring& proxyServer) {
   if (proxyServer.find(L'=') == std::wstring::npos) {
-    return Trimmed(proxyServer);
+    return ProxyTrimmed(proxyServer);
   }
   std::wstring server;
   ForEachEntry(proxyServer, [&](const std::wstring& entry) {
     const size_t equals = entry.find(L'=');
     if (server.empty() && equals != std::wstring::npos &&
-        Lowercase(Trimmed(entry.substr(0, equals))) == L"http") {
-      server = Trimmed(entry.substr(equals + 1));
+        ProxyLowercase(ProxyTrimmed(entry.substr(0, equals))) == L"http") {
+      server = ProxyTrimmed(entry.substr(equals + 1));
     }
   });
   return server;
@@ -74,7 +74,7 @@ HttpProxy HttpProxyFromSettings(bool enabled, const std::wstring& proxyServer,
     return proxy;
   }
   std::wstring server = ServerForHttp(proxyServer);
-  if (Lowercase(server.substr(0, 7)) == L"http://") {
+  if (ProxyLowercase(server.substr(0, 7)) == L"http://") {
     server = server.substr(7);
   }
   if (!IsPlainText(server)) {
@@ -82,7 +82,7 @@ HttpProxy HttpProxyFromSettings(bool enabled, const std::wstring& proxyServer,
   }
   proxy.server = WideToUtf8(server);
   ForEachEntry(proxyBypass, [&](const std::wstring& entry) {
-    if (Lowercase(entry) == L"<local>" || !IsPlainText(entry) ||
+    if (ProxyLowercase(entry) == L"<local>" || !IsPlainText(entry) ||
         entry.find(L',') != std::wstring::npos) {
       return;
     }

@@ -51,6 +51,8 @@ class MessageLog {
 class TestControl : public CControl {
  public:
   TestControl() { notifyWindow = reinterpret_cast<platform::WindowHandle>(0x1234); }
+  // The installers call InstallPackage, which uses this class's members: they end first.
+  ~TestControl() override { StopAllThreads(&secondInstaller); }
 
   void AddPackage(int32_t kind, const std::string& name, uint32_t size) {
     downloadList.push_back(

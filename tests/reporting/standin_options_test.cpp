@@ -26,6 +26,7 @@ TEST(FaultRuleTest, ParsesEveryMode) {
       {"/c=delay:250", FaultMode::kDelay, 500, "", 0, 250},
       {"/d=close-mid-body", FaultMode::kCloseMidBody, 500, "", 0, 0},
       {"/e=chunked", FaultMode::kChunked, 500, "", 0, 0},
+      {"/api-pdf/get-zhq-package=trailing-crlf", FaultMode::kTrailingCrlf, 500, "", 0, 0},
       {"/f=never-answer", FaultMode::kNeverAnswer, 500, "", 0, 30000},
       {"/f=never-answer:12000", FaultMode::kNeverAnswer, 500, "", 0, 12000},
   };

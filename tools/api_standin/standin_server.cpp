@@ -60,8 +60,11 @@ StandinServer::StandinServer(StandinOptions options)
   };
   server_.Get(".*", dispatch);
   server_.Post(".*", dispatch);
-  server_.set_logger([](const httplib::Request& request, const httplib::Response& response) {
-    std::printf("%s %s -> %d\n", request.method.c_str(), request.path.c_str(), response.status);
+  // Each line starts with the milliseconds since the start, so that a test can see how
+  // requests were spaced.
+  server_.set_logger([this](const httplib::Request& request, const httplib::Response& response) {
+    std::printf("%lld %s %s -> %d\n", static_cast<long long>(NowMs() - startMs_),
+                request.method.c_str(), request.path.c_str(), response.status);
     std::fflush(stdout);
   });
 }
@@ -170,6 +173,10 @@ bool StandinServer::ApplyFaultBefore(size_t index, httplib::Response& response) 
 }
 
 void StandinServer::ApplyFaultAfter(const FaultRule& rule, httplib::Response& response) {
+  if (rule.mode == FaultMode::kTrailingCrlf) {
+    response.body += "\r\n";
+    return;
+  }
   if (rule.mode != FaultMode::kCloseMidBody && rule.mode != FaultMode::kChunked &&
       rule.mode != FaultMode::kSlowBody) {
     return;
