@@ -1,6 +1,7 @@
 #include "install/download_folder.h"
 
 #include <cctype>
+#include <mutex>
 
 #include "platform/crypto.h"
 #include "platform/files.h"
@@ -21,6 +22,13 @@ struct RunFolder {
 RunFolder& TheFolder() {
   static RunFolder folder;
   return folder;
+}
+
+// Held for every read and write of TheFolder(): the installer threads read it while the
+// window's thread may, at the end of a run, remove it.
+std::mutex& FolderLock() {
+  static std::mutex lock;
+  return lock;
 }
 
 std::string RandomName() {
@@ -67,30 +75,36 @@ void RemoveLeftoverDownloadFolders() {
 }
 
 bool CreateDownloadFolder() {
-  RunFolder& folder = TheFolder();
-  folder = RunFolder{FolderState::kUnavailable, {}};
   const std::string temp = platform::TempDirectory();
   const std::string name = RandomName();
-  if (temp.empty() || name.empty() || !platform::CreatePrivateFolder(temp + name)) {
-    return false;
-  }
-  folder = RunFolder{FolderState::kCreated, temp + name + "\\"};
-  return true;
+  const bool created = !temp.empty() && !name.empty() && platform::CreatePrivateFolder(temp + name);
+  std::lock_guard<std::mutex> hold(FolderLock());
+  TheFolder() = created ? RunFolder{FolderState::kCreated, temp + name + "\\"}
+                        : RunFolder{FolderState::kUnavailable, {}};
+  return created;
 }
 
 std::string DownloadFolder() {
+  std::lock_guard<std::mutex> hold(FolderLock());
   const RunFolder& folder = TheFolder();
   return folder.state == FolderState::kNotCreated ? platform::TempDirectory() : folder.path;
 }
 
 void RemoveDownloadFolder() {
-  RunFolder& folder = TheFolder();
-  if (folder.state == FolderState::kCreated) {
-    platform::RemoveFolderTree(platform::RemoveTrailingBackslash(folder.path));
+  std::string path;
+  {
+    std::lock_guard<std::mutex> hold(FolderLock());
+    RunFolder& folder = TheFolder();
+    if (folder.state != FolderState::kCreated) {
+      return;
+    }
+    path = folder.path;
     folder = RunFolder{FolderState::kUnavailable, {}};
   }
+  platform::RemoveFolderTree(platform::RemoveTrailingBackslash(path));
 }
 
 void ResetDownloadFolderForTesting() {
+  std::lock_guard<std::mutex> hold(FolderLock());
   TheFolder() = RunFolder{};
 }

@@ -3,8 +3,8 @@
 // SYSTEM and the Administrators can write to. It is removed once the run has finished; the
 // folders of runs that ended early are removed by the next run.
 //
-// Process-wide state, written on the user-interface thread before any worker starts (and
-// when the finished page shows, after every worker has finished) and only read in between.
+// Process-wide state, written on the user-interface thread before any worker starts and
+// when the finished page shows, read by the workers in between; a lock guards it.
 #pragma once
 
 #include <string>
