@@ -10,7 +10,9 @@
 
 namespace platform {
 
-namespace {
+// Named rather than anonymous: Sha256::State, a class of the header, holds a context whose
+// deleter is here.
+namespace openssl {
 
 // The SubjectPublicKeyInfo header of an uncompressed P-256 key: the key's DER form is these
 // bytes followed by the 65-byte point.
@@ -68,7 +70,13 @@ std::vector<unsigned char> DerSignature(const std::string& signature) {
   return i2d_ECDSA_SIG(value.get(), &out) == size ? der : std::vector<unsigned char>();
 }
 
-}  // namespace
+}  // namespace openssl
+
+using openssl::AesEcb;
+using openssl::DerSignature;
+using openssl::DigestContextFree;
+using openssl::KeyFree;
+using openssl::kP256KeyInfoPrefix;
 
 bool AesEcbEncrypt(const unsigned char* key, unsigned char* data, size_t length) {
   return AesEcb(key, data, length, true);
