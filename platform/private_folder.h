@@ -16,6 +16,10 @@ bool CreatePrivateFolder(const std::string& path);
 // never followed, so nothing outside the tree is touched. True when the folder is gone.
 bool RemoveFolderTree(const std::string& path);
 
+// Who may do what with `path`, for tests to check: on Windows its DACL in SDDL ("D:P(A;...)"),
+// on POSIX its permission bits in octal ("700"). Empty when it cannot be read.
+std::string FolderAccessForTesting(const std::string& path);
+
 // The names of the folders directly inside `parent`; empty when it cannot be read.
 std::vector<std::string> SubfolderNames(const std::string& parent);
 

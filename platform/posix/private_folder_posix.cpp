@@ -2,6 +2,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
+
 #include "platform/files.h"
 #include "platform/private_folder.h"
 #include "platform/text_encoding.h"
@@ -45,6 +47,16 @@ bool RemoveFolderTree(const std::string& path) {
   RemoveNativeTree(native);
   struct stat info {};
   return lstat(native.c_str(), &info) != 0;
+}
+
+std::string FolderAccessForTesting(const std::string& path) {
+  struct stat info {};
+  if (stat(Native(path).c_str(), &info) != 0) {
+    return {};
+  }
+  char text[8];
+  std::snprintf(text, sizeof text, "%o", static_cast<unsigned>(info.st_mode & 0777));
+  return text;
 }
 
 std::vector<std::string> SubfolderNames(const std::string& parent) {

@@ -1,5 +1,6 @@
 #include <windows.h>
 // After windows.h, which they need.
+#include <aclapi.h>
 #include <sddl.h>
 
 #include "platform/private_folder.h"
@@ -89,6 +90,23 @@ bool RemoveFolderTree(const std::string& path) {
   const std::wstring wide = NarrowToWide(path);
   RemoveTree(wide);
   return GetFileAttributesW(wide.c_str()) == INVALID_FILE_ATTRIBUTES;
+}
+
+std::string FolderAccessForTesting(const std::string& path) {
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  if (GetNamedSecurityInfoW(NarrowToWide(path).c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION,
+                            nullptr, nullptr, nullptr, nullptr, &descriptor) != ERROR_SUCCESS) {
+    return {};
+  }
+  wchar_t* text = nullptr;
+  std::string sddl;
+  if (ConvertSecurityDescriptorToStringSecurityDescriptorW(
+          descriptor, SDDL_REVISION_1, DACL_SECURITY_INFORMATION, &text, nullptr)) {
+    sddl = WideToNarrow(text);
+    LocalFree(text);
+  }
+  LocalFree(descriptor);
+  return sddl;
 }
 
 std::vector<std::string> SubfolderNames(const std::string& parent) {
