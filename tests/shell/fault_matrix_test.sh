@@ -2,8 +2,8 @@
 # The setup program on a bad day: each row is a real run of the whole program under Wine,
 # with real clicks, against the API stand-in and the stand-in packages, with one fault
 # brought about, and checks that the run recovers or ends in one of the program's own
-# messages. Rows run side by side, each in a network namespace of its own (loopback only,
-# with its own Xvfb, Wine prefix and stand-in on the setup's compiled-in port).
+# messages. Rows run side by side, each in a network and mount namespace of its own (loopback
+# only, with its own Xvfb display, Wine prefix and stand-in on the setup's compiled-in port).
 #
 # Usage: fault_matrix_test.sh SETUP_EXE PROBE_EXE STANDIN_PROGRAM PACKAGES_DIR OUT_DIR [ROW...]
 #   SETUP_EXE and PACKAGES_DIR name the tree under test (the setup program and the stand-in
@@ -37,6 +37,9 @@ row_prepare() { # ROW
   ip link set q0 up
   ip link set q1 up
   ip route add default via 169.254.38.2 dev q0
+  # Displays of their own too: Xvfb's sockets in a private folder and no shared lock, since
+  # display numbers chosen in separate namespaces would otherwise collide in /tmp.
+  mount -t tmpfs tmpfs /tmp/.X11-unix
   session_prefix
   session_display
   packages=$SESSION_OUT/packages
@@ -46,7 +49,9 @@ row_prepare() { # ROW
   cp "$setup_exe" "$program"
   export QUILLO_STANDIN_LOG="Z:${SESSION_EVENTS//\//\\}"
   export QUILLO_STANDIN_SETUP_MS=1000 QUILLO_STANDIN_DOTNET_MS=300 QUILLO_STANDIN_VCREDIST_MS=200
-  product_log="$SESSION_PREFIX/drive_c/Program Files/QuilloPDF/started.log"
+  # A 64-bit setup installs below "Program Files", the 32-bit release below "Program Files (x86)".
+  product_logs=("$SESSION_PREFIX/drive_c/Program Files/QuilloPDF/started.log"
+    "$SESSION_PREFIX/drive_c/Program Files (x86)/QuilloPDF/started.log")
 }
 
 # Edits the row's manifest: python code that changes the dict `m`.
@@ -63,7 +68,10 @@ PY
 start_setup() {
   wine_start "$program" >>"$SESSION_OUT/setup-stdout.log" 2>&1
   setup_pid=$!
-  wait_until 60 window_shown "$main" || fail "the main window did not open"
+  wait_until 120 window_shown "$main" || {
+    import -window root "$SESSION_SHOTS/no-main-window.png" || true
+    fail "the main window did not open: $(tail -n3 "$SESSION_OUT/setup-stdout.log")"
+  }
   wait_until 10 window_height_is "$main" 360 || fail "the main window is not on its install page"
 }
 
@@ -86,9 +94,22 @@ event_time() { grep -m1 -- "$1" "$SESSION_EVENTS" | cut -d' ' -f1; }
 
 expect_event() { grep -q -- "$1" "$SESSION_EVENTS" 2>/dev/null || fail "no event '$1': $(cat "$SESSION_EVENTS" 2>/dev/null)"; }
 
+product_started() { test -f "${product_logs[0]}" || test -f "${product_logs[1]}"; }
+
+# The product's "DisplayIcon" in the registry view its setup wrote (64-bit, or 32-bit for the
+# release's packages).
+display_icon_value() {
+  local key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\QuilloPDF转换器'
+  for view in /reg:64 /reg:32; do
+    WINEPREFIX=$SESSION_PREFIX "$session_wine" reg query "$key" /v DisplayIcon "$view" 2>/dev/null |
+      tr -d '\r' | grep DisplayIcon && return 0
+  done
+  return 1
+}
+
 start_using() {
   click "$main" 300 363
-  wait_until 30 test -f "$product_log" || fail "the product was not started"
+  wait_until 30 product_started || fail "the product was not started"
   local status=0
   wait "$setup_pid" || status=$?
   [ "$status" = 1 ] || fail "the setup ended with $status after starting the product, not 1"
@@ -200,9 +221,8 @@ row_display_icon() {
   start_setup
   click_install
   wait_finished 180
-  WINEPREFIX=$SESSION_PREFIX "$session_wine" reg query \
-    'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\QuilloPDF转换器' /v DisplayIcon \
-    2>/dev/null | tr -d '\r' | grep -q 'QuilloPDF.exe",0' || fail "the entry is not in the quoted form"
+  display_icon_value | grep -q 'QuilloPDF.exe",0' ||
+    fail "the entry is not in the quoted form: $(display_icon_value)"
   start_using
 }
 
@@ -280,15 +300,15 @@ jobs=${QUILLO_MATRIX_JOBS:-3}
 "$here/../../scripts/wine-prefix.sh" "$out/.template-check" --fresh
 rm -rf "$out/.template-check"
 
-declare -A pids started
+declare -A pids
 start=$SECONDS
 for row in "${rows[@]}"; do
   while [ "$(jobs -rp | wc -l)" -ge "$jobs" ]; do
     wait -n || true
   done
+  rm -rf "${out:?}/$row"
   mkdir -p "$out/$row"
-  started[$row]=$SECONDS
-  unshare -n "$0" --row "$row" "$setup_exe" "$probe_exe" "$standin" "$packages_dir" "$out" \
+  unshare -n -m "$0" --row "$row" "$setup_exe" "$probe_exe" "$standin" "$packages_dir" "$out" \
     >"$out/$row/row.log" 2>&1 &
   pids[$row]=$!
 done

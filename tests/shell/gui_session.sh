@@ -37,7 +37,10 @@ session_display() {
   local displayfile
   "$session_repo/scripts/wine-unmanaged-windows.sh" "$WINEPREFIX"
   displayfile=$(mktemp)
-  Xvfb -displayfd 5 -screen 0 1024x768x24 -wr -nolisten tcp 5>"$displayfile" 2>/dev/null &
+  # A session with a network of its own also has its own socket folder for displays (see
+  # session_standin): its display needs no lock shared with the machine's other displays.
+  Xvfb -displayfd 5 -screen 0 1024x768x24 -wr -nolisten tcp ${SESSION_OWN_NETWORK:+-nolock} \
+    5>"$displayfile" 2>"$SESSION_OUT/xvfb.log" &
   session_xvfb_pid=$!
   for _ in $(seq 100); do
     [ -s "$displayfile" ] && break
@@ -49,7 +52,8 @@ session_display() {
 }
 
 # The setup talks to the compiled-in port, so runs that need it take turns, unless the
-# session has a network namespace of its own (SESSION_OWN_NETWORK=1). Options after the
+# session has a network namespace of its own (SESSION_OWN_NETWORK=1, which also means a
+# private /tmp/.X11-unix: display numbers are then private too). Options after the
 # packages folder go to the stand-in (--fault ...).
 session_standin() {
   if [ -z "${SESSION_OWN_NETWORK:-}" ]; then
