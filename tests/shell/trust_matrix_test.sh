@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # What the setup trusts, seen in whole runs: each row is the real setup program under Wine
-# with real clicks, against the API stand-in and the stand-in packages, in a network
-# namespace of its own (loopback only, its own Xvfb, Wine prefix and stand-in on the setup's
-# compiled-in port). Rows:
+# with real clicks, against the API stand-in and the stand-in packages, in a network and mount
+# namespace of its own (loopback only, its own Xvfb display, Wine prefix and stand-in on the
+# setup's compiled-in port). Rows:
 #   tampered_package  every package carries its "sha256"; the stand-in serves other bytes for
 #                     the product's setup twice, then the right ones: the run completes with
 #                     the right package, after three requests of it. Leftovers of an earlier
@@ -32,7 +32,7 @@ main=quillo_trans_Install
 # One row, inside its own network namespace.
 
 row_prepare() { # ROW
-  SESSION_OWN_NETWORK=1
+  export SESSION_OWN_NETWORK=1
   # shellcheck source=gui_session.sh
   source "$here/gui_session.sh"
   session_init "$out/$1" "$probe_exe"
@@ -45,6 +45,10 @@ row_prepare() { # ROW
   ip link set q0 up
   ip link set q1 up
   ip route add default via 169.254.38.2 dev q0
+  # Displays of their own too: Xvfb's sockets in a private folder and no shared lock, since
+  # display numbers chosen in separate namespaces would otherwise collide in /tmp.
+  mkdir -p /tmp/.X11-unix
+  mount -t tmpfs tmpfs /tmp/.X11-unix
   session_prefix
   session_display
   packages=$SESSION_OUT/packages
@@ -85,7 +89,6 @@ PY
 start_setup() { # PROGRAM
   cp "$1" "$SESSION_OUT/setup_P7_1.exe"
   wine_start "$SESSION_OUT/setup_P7_1.exe" >>"$SESSION_OUT/setup-stdout.log" 2>&1
-  setup_pid=$!
   wait_until 60 window_shown "$main" || fail "the main window did not open"
   wait_until 10 window_height_is "$main" 360 || fail "the main window is not on its install page"
 }
@@ -223,8 +226,9 @@ for row in "${rows[@]}"; do
   while [ "$(jobs -rp | wc -l)" -ge "$jobs" ]; do
     wait -n || true
   done
+  rm -rf "${out:?}/$row"
   mkdir -p "$out/$row"
-  unshare -n "$0" --row "$row" "$setup_exe" "$signed_setup_exe" "$probe_exe" "$standin" \
+  unshare -n -m "$0" --row "$row" "$setup_exe" "$signed_setup_exe" "$probe_exe" "$standin" \
     "$packages_dir" "$out" >"$out/$row/row.log" 2>&1 &
   pids[$row]=$!
 done
