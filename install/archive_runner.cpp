@@ -1,5 +1,6 @@
 #include "install/archive_runner.h"
 
+#include "install/download_folder.h"
 #include "install/process_runner.h"
 #include "platform/files.h"
 #include "platform/resources.h"
@@ -23,7 +24,7 @@ bool WriteToolFromResource(const std::wstring& path) {
 }
 
 bool ExtractArchive(const std::string& archive, const std::string& outputDirectory) {
-  const std::string temp = platform::RemoveTrailingBackslash(platform::TempDirectory());
+  const std::string temp = platform::RemoveTrailingBackslash(DownloadFolder());
   if (temp.empty()) {
     return false;
   }

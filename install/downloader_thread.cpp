@@ -3,6 +3,7 @@
 #include <atomic>
 
 #include "install/down_file.h"
+#include "install/package_hash.h"
 #include "install/retry_backoff.h"
 #include "platform/cancellation.h"
 #include "platform/clock.h"
@@ -42,7 +43,14 @@ void CDownloaderThread::ProcessTask(DownInfo& task) {
     EndThread();
     return;
   }
-  PostReport(result == platform::kDownloadOk ? kDownloadFinished : kDownloadFailed, report);
+  bool succeeded = result == platform::kDownloadOk;
+  if (succeeded && !IsPackageIntact(task.localPath, task.sha256)) {
+    // Nothing may run a file that is not the one the manifest names; the controller
+    // fetches it again.
+    platform::RemoveFile(task.localPath);
+    succeeded = false;
+  }
+  PostReport(succeeded ? kDownloadFinished : kDownloadFailed, report);
 }
 
 void CDownloaderThread::SetFirstRetryDelayForTesting(uint32_t milliseconds) {

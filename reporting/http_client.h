@@ -10,6 +10,8 @@
 
 #include <string>
 
+struct ResponseHeader;
+
 class HttpClient {
  public:
   explicit HttpClient(bool trace) : trace_(trace) {}
@@ -21,8 +23,12 @@ class HttpClient {
   // GETs `url`. Returns the libcurl result code (0 = CURLE_OK).
   int Get(const std::string& url, std::string& response) const;
 
+  // GETs `url` and also captures the response header `header.name` into `header`.
+  int Get(const std::string& url, std::string& response, ResponseHeader& header) const;
+
  private:
-  int Perform(const std::string& url, const std::string* body, std::string& response) const;
+  int Perform(const std::string& url, const std::string* body, std::string& response,
+              ResponseHeader* header = nullptr) const;
 
   bool trace_;  // writes the exchanged headers and data to standard output
 };

@@ -55,6 +55,11 @@ bool HttpGet(const std::string& url, std::string& response) {
   return PerformInGlobalScope([&](const HttpClient& client) { return client.Get(url, response); });
 }
 
+bool HttpGet(const std::string& url, std::string& response, ResponseHeader& header) {
+  return PerformInGlobalScope(
+      [&](const HttpClient& client) { return client.Get(url, response, header); });
+}
+
 bool HttpPost(const std::string& url, const std::string& body, std::string& response) {
   return PerformInGlobalScope(
       [&](const HttpClient& client) { return client.Post(url, body, response); });

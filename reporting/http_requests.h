@@ -6,7 +6,11 @@
 
 #include <string>
 
+#include "reporting/response_header.h"
+
 bool HttpGet(const std::string& url, std::string& response);
+// HttpGet that also captures the response header `header.name` into `header`.
+bool HttpGet(const std::string& url, std::string& response, ResponseHeader& header);
 bool HttpPost(const std::string& url, const std::string& body, std::string& response);
 
 // Initialises libcurl once for the rest of the process, without a clean-up. Whatever exit

@@ -37,7 +37,10 @@ std::string EncryptPayload(std::string plain, std::string key) {
   const size_t padding = kKeySize - plain.size() % kKeySize;  // 1..16
   std::vector<unsigned char> buffer(plain.size() + padding, static_cast<unsigned char>(padding));
   std::memcpy(buffer.data(), plain.data(), plain.size());
-  AES(keyBuffer).EncryptBlocks(buffer.data(), static_cast<std::ptrdiff_t>(buffer.size()));
+  if (AES(keyBuffer).EncryptBlocks(buffer.data(), static_cast<std::ptrdiff_t>(buffer.size())) ==
+      nullptr) {
+    return {};
+  }
   return Base64Encode(buffer.data(), buffer.size());
 }
 
@@ -53,7 +56,10 @@ std::string DecryptPayload(std::string text, std::string key) {
   if (length % kKeySize != 0) {
     return {};
   }
-  AES(keyBuffer).DecryptBlocks(decoded.data(), static_cast<std::ptrdiff_t>(length));
+  if (AES(keyBuffer).DecryptBlocks(decoded.data(), static_cast<std::ptrdiff_t>(length)) ==
+      nullptr) {
+    return {};
+  }
   if (length > 0) {
     const size_t padding = decoded[length - 1];
     if (padding >= 1 && padding <= kKeySize && padding <= length) {

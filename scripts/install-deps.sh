@@ -7,7 +7,7 @@ packages=(
   # native build and tests
   cmake ninja-build g++ pkg-config clang-format
   libcurl4-openssl-dev libjsoncpp-dev zlib1g-dev libpugixml-dev libstb-dev
-  libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev libssl-dev openssl
   # cross builds for Windows
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 libz-mingw-w64-dev binutils-mingw-w64-i686
   binutils-mingw-w64-x86-64

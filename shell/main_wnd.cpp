@@ -12,6 +12,7 @@
 #include "duilib/rich_edit_ui.h"
 #include "duilib/tab_layout_ui.h"
 #include "duilib/vertical_layout_ui.h"
+#include "install/download_folder.h"
 #include "platform/network_state.h"
 #include "platform/process_exit.h"
 #include "platform/text_encoding.h"
@@ -215,6 +216,8 @@ void CMainWnd::FinishInstall() {
   PauseUiThread(kFullBarPauseMs);
   tabUI->SelectItem(kFinishedPage);
   SetWindowHeight(kFinishedPageHeight);
+  // Every package has been installed: nothing of this run is needed any more.
+  RemoveDownloadFolder();
 }
 
 // The page, the height and the texts become what they were before the install button was

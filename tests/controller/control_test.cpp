@@ -55,7 +55,8 @@ class TestControl : public CControl {
   ~TestControl() override { StopAllThreads(&secondInstaller); }
 
   void AddPackage(int32_t kind, const std::string& name, uint32_t size) {
-    downloadList.push_back(DownInfo{kind, "http://h/" + name, "C:\\Temp\\" + name, size, 0, 0});
+    downloadList.push_back(
+        DownInfo{kind, "http://h/" + name, "C:\\Temp\\" + name, size, 0, 0, 0, {}});
     installList.push_back(InstallInfo{kind, "C:\\Temp\\" + name, "D:\\Dir", size, 0, 0});
   }
 

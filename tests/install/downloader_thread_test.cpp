@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "install/retry_backoff.h"
 #include "platform/clock.h"
+#include "platform/crypto.h"
 #include "platform/files.h"
 #include "tests/install/fake_owner.h"
 #include "tests/install/test_support.h"
@@ -105,6 +108,57 @@ TEST_F(DownloaderTest, DownloadsAPackageWithRisingReportsThenOneFinalReport) {
   EXPECT_EQ(record->size, task.size);
   EXPECT_EQ(record->kind, PKG_DOTNET4);
   EXPECT_LE(record->stamp - before, platform::GetTickCount() - before) << "stamped on taking";
+}
+
+// The file a hash names is the only one that may stay: a different file, a malformed hash
+// and a tampered transfer are failed downloads whose file is gone; either case of the hex
+// digits is taken.
+TEST_F(DownloaderTest, ADownloadEndsWellOnlyWhenItsFileHasTheManifestsHash) {
+  platform::Sha256Digest digest{};
+  ASSERT_TRUE(platform::Sha256Of(package_, digest));
+  std::string hex;
+  for (unsigned char byte : digest) {
+    const char* digits = "0123456789abcdef";
+    hex += {digits[byte >> 4], digits[byte & 15]};
+  }
+  std::string upper = hex;
+  std::transform(upper.begin(), upper.end(), upper.begin(), ::toupper);
+  std::string other = hex;
+  other[63] = other[63] == '0' ? '1' : '0';
+  struct Case {
+    const char* what;
+    std::optional<std::string> sha256;
+    bool tampered;
+    bool finished;
+  };
+  const Case cases[] = {
+      {"no hash", std::nullopt, false, true},
+      {"the right hash", hex, false, true},
+      {"the right hash in capitals", upper, false, true},
+      {"another hash", other, false, false},
+      {"a hash too short", hex.substr(1), false, false},
+      {"not hexadecimal", std::string(64, 'g'), false, false},
+      {"empty", std::string(), false, false},
+      {"tampered bytes", hex, true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ApiStandin standin;
+    standin.WriteFile("dotnet4.exe", package_);
+    std::vector<std::string> options = {"--packages", standin.ScratchFolder()};
+    if (c.tampered) {
+      options.insert(options.end(), {"--tamper", "/dotnet4.exe=1"});
+    }
+    ASSERT_TRUE(standin.Start(options));
+    DownInfo task = Task();
+    task.url = standin.Url("/dotnet4.exe");
+    task.sha256 = c.sha256;
+    owner_ = std::make_unique<FakeOwner>();
+    const auto values = Download(task);
+    ASSERT_FALSE(values.empty());
+    EXPECT_EQ(values.back(), c.finished ? 100 : -1);
+    EXPECT_EQ(platform::PathExists(task.localPath), c.finished);
+  }
 }
 
 TEST_F(DownloaderTest, AServerThatAnnouncesNoLengthGetsOnlyTheFinalReport) {

@@ -77,4 +77,28 @@ TEST(StandinOptionsTest, ParsesOptionsAndRejectsBadOnes) {
   }
 }
 
+TEST(StandinOptionsTest, SigningKeyAndTamperRules) {
+  StandinOptions options;
+  std::string error;
+  ASSERT_TRUE(ParseStandinOptions(
+      {"--sign-key", "/keys/release.pem", "--tamper", "/p/a.exe=2", "--tamper", "/b.msi=0"},
+      options, error))
+      << error;
+  EXPECT_EQ(options.signKeyFile, "/keys/release.pem");
+  ASSERT_EQ(options.tampers.size(), 2u);
+  EXPECT_EQ(options.tampers[0].path, "/p/a.exe");
+  EXPECT_EQ(options.tampers[0].count, 2u);
+  EXPECT_EQ(options.tampers[1].count, 0u);
+  for (const char* bad : {"/a.exe", "a.exe=1", "/a.exe=", "/a.exe=x", "=1"}) {
+    StandinOptions ignored;
+    EXPECT_FALSE(ParseStandinOptions({"--tamper", bad}, ignored, error)) << bad;
+  }
+
+  TamperCounter counter;
+  EXPECT_TRUE(counter.TakeTampered(2));
+  EXPECT_TRUE(counter.TakeTampered(2));
+  EXPECT_FALSE(counter.TakeTampered(2));
+  EXPECT_EQ(TamperedBytes(std::string("\x00\xff", 2)), std::string("\xff\x00", 2));
+}
+
 }  // namespace

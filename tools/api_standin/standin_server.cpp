@@ -6,6 +6,7 @@
 #include <sstream>
 #include <thread>
 
+#include "reporting/manifest_signature.h"
 #include "reporting/payload_cipher.h"
 
 namespace {
@@ -43,6 +44,16 @@ StandinServer::StandinServer(StandinOptions options)
     : options_(std::move(options)), reports_(options_.reportLog) {
   for (size_t i = 0; i < options_.faults.size(); ++i) {
     failures_.push_back(std::make_unique<FailureCounter>());
+  }
+  for (size_t i = 0; i < options_.tampers.size(); ++i) {
+    tampered_.push_back(std::make_unique<TamperCounter>());
+  }
+  if (!options_.signKeyFile.empty()) {
+    signer_ = ManifestSigner::FromPemFile(options_.signKeyFile);
+    if (signer_ == nullptr) {
+      std::fprintf(stderr, "api_standin: no private key in %s; manifests go out unsigned\n",
+                   options_.signKeyFile.c_str());
+    }
   }
   const auto dispatch = [this](const httplib::Request& request, httplib::Response& response) {
     Dispatch(request, response);
@@ -252,6 +263,24 @@ void StandinServer::ServeManifest(httplib::Response& response) {
     return;
   }
   Answer(response, 200, EncryptPayload(manifest, options_.key));
+  SignManifest(manifest, response);
+}
+
+void StandinServer::SignManifest(const std::string& plain, httplib::Response& response) const {
+  if (signer_ != nullptr) {
+    response.set_header(kManifestSignatureHeader, signer_->Sign(plain));
+  }
+}
+
+std::string StandinServer::MaybeTampered(const std::string& path, std::string bytes) {
+  for (size_t i = 0; i < options_.tampers.size(); ++i) {
+    if (options_.tampers[i].path == path && tampered_[i]->TakeTampered(options_.tampers[i].count)) {
+      std::printf("tampered %s\n", path.c_str());
+      std::fflush(stdout);
+      return TamperedBytes(std::move(bytes));
+    }
+  }
+  return bytes;
 }
 
 void StandinServer::ServePackage(const std::string& path, httplib::Response& response) {
@@ -262,5 +291,5 @@ void StandinServer::ServePackage(const std::string& path, httplib::Response& res
     return;
   }
   response.status = 200;
-  response.set_content(bytes, "application/octet-stream");
+  response.set_content(MaybeTampered(path, std::move(bytes)), "application/octet-stream");
 }
