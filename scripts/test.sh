@@ -81,6 +81,6 @@ fi
 echo "within the budget of $release_budget bytes"
 
 step "win32 whole-program tests (the release under WoW64 in a 64-bit Wine prefix)"
-ctest --preset win32
+ctest --preset win32 -j2
 
 step "all passed"
