@@ -2,10 +2,7 @@
 
 #include <json/reader.h>
 
-#include <algorithm>
-#include <cctype>
 #include <memory>
-#include <set>
 
 #include "controller/manifest_member.h"
 #include "controller/package_file_name.h"
@@ -62,12 +59,6 @@ bool ParseJson(const std::string& text, Json::Value& root) {
   }
 }
 
-std::string Lowercase(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
-
 // Names for packages whose address yields no usable file name; the extension lets the
 // package's installer open it.
 std::string FallbackFileName(PackageKind kind, Json::ArrayIndex index) {
@@ -97,16 +88,12 @@ class LocalPaths {
         directory += "\\";
       }
     }
-    name = UniqueFileName(name, [this](const std::string& candidate) {
-      return taken_.count(Lowercase(candidate)) != 0;
-    });
-    taken_.insert(Lowercase(name));
-    return directory + name;
+    return directory + names_.Claim(name);
   }
 
  private:
   const ManifestContext& context_;
-  std::set<std::string> taken_;
+  UniqueFileNames names_;
 };
 
 }  // namespace
