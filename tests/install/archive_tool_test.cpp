@@ -123,6 +123,15 @@ TEST_F(ArchiveToolTest, RefusesMembersThatWouldLeaveTheOutputFolder) {
   EXPECT_FALSE(platform::PathExists(std::string("/tmp/escaped.txt")));
 }
 
+TEST_F(ArchiveToolTest, RefusesArchivesThatUnpackFarBeyondTheirSize) {
+  // Members sharing one compressed stream, and members declaring more than the tool's limit.
+  for (const auto* bytes : {&fixtures::kSharedDataZip, &fixtures::kOversizedZip}) {
+    const std::string output = scratch_.File("out");
+    EXPECT_EQ(Extract(WriteArchive("forged.zip", *bytes), output), 2);
+    EXPECT_FALSE(platform::PathExists(output)) << "nothing written";
+  }
+}
+
 TEST_F(ArchiveToolTest, FailsCleanlyOnDamagedArchivesAndBadCommandLines) {
   const std::string output = scratch_.File("out");
   EXPECT_EQ(Extract(WriteArchive("truncated.zip", fixtures::kTruncatedZip), output), 2);
