@@ -161,9 +161,10 @@ TEST(EntryPathTest, KeepsNamesBelowTheFolderAndRefusesTheRest) {
     EXPECT_TRUE(SplitEntryPath(name, components)) << name;
     EXPECT_EQ(components, expected) << name;
   }
-  const wchar_t* refused[] = {L"",        L"../a", L"a/../../b", L"a/..",     L"/etc/passwd",
-                              L"\\a",     L"C:/a", L"C:a",       L"a/b:c",    L"a/.../b",
-                              L"a/.. /b", L"NUL",  L"con.txt",   L"dir/COM1", L"lpt9.log"};
+  const wchar_t* refused[] = {
+      L"",        L"../a",     L"a/../../b", L"a/..",    L"/etc/passwd",  L"\\a",
+      L"C:/a",    L"C:a",      L"a/b:c",     L"a/.../b", L"a/.. /b",      L"NUL",
+      L"con.txt", L"dir/COM1", L"lpt9.log",  L"com0",    L"LPT\u00B9.txt"};
   for (const wchar_t* name : refused) {
     std::vector<std::wstring> components;
     EXPECT_FALSE(SplitEntryPath(name, components)) << name;
