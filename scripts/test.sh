@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The whole test suite from a fresh clone: installs what the build needs, builds the Linux
 # (plain, address/UB sanitizers, thread sanitizer) and Windows (i686 release, x86_64) trees,
-# and runs the Linux tests natively and the Windows tests under wine64.
+# runs the Linux tests natively and the Windows tests under wine64, and runs each fuzz target
+# briefly.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 start=$SECONDS
@@ -29,6 +30,9 @@ step "linux-asan build"
 build linux-asan
 step "linux-asan tests"
 ctest --preset linux-asan
+
+step "fuzz targets, 15 seconds each"
+scripts/fuzz.sh 15
 
 step "linux-tsan build (the threading tests only)"
 cmake --preset linux-tsan >/dev/null
