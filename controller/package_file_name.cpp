@@ -21,10 +21,11 @@ std::string Uppercase(std::string text) {
   return text;
 }
 
-// Windows opens these as devices whatever extension follows them.
+// Windows opens these as devices whatever extension or blanks before it follow them.
 bool IsDeviceName(const std::string& name) {
   static constexpr std::array<std::string_view, 4> kDevices = {"CON", "PRN", "AUX", "NUL"};
-  const std::string stem = Uppercase(name.substr(0, name.find('.')));
+  std::string stem = Uppercase(name.substr(0, name.find('.')));
+  stem.erase(stem.find_last_not_of(' ') + 1);
   if (std::find(kDevices.begin(), kDevices.end(), stem) != kDevices.end()) {
     return true;
   }

@@ -174,11 +174,13 @@ TEST_F(ManifestTest, FileNamesFromAddressesStayInsideTheTemporaryFolder) {
       R"({"name":"x","url":"http://h/c:evil.exe"})",
       R"({"name":"x","url":"http://h/CON.exe"})",
       R"({"name":"installer","url":"http://h/"})",
+      // Windows reads a device name before blanks and an extension as the device.
+      R"({"name":"x","url":"http://h/LPT9 .EXE"})",
   }));
   const std::vector<std::string> expected = {
       "C:\\Temp\\a_.._.._evil.exe", "C:\\Temp\\package2.exe",      "C:\\Temp\\setup.exe",
       "C:\\Temp\\noslash.exe",      "C:\\Temp\\package5.exe",      "C:\\Temp\\c_evil.exe",
-      "C:\\Temp\\_CON.exe",         "C:\\Temp\\A_P7_package8.exe",
+      "C:\\Temp\\_CON.exe",         "C:\\Temp\\A_P7_package8.exe", "C:\\Temp\\_LPT9 .EXE",
   };
   ASSERT_EQ(list.size(), expected.size());
   for (size_t i = 0; i < expected.size(); ++i) {
