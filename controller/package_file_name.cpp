@@ -46,6 +46,14 @@ std::string CutToLength(const std::string& name, size_t limit) {
   return name.substr(0, end);
 }
 
+// Bytes that form no character of code page 936 would reach Windows as "?", which no file
+// name may hold: they become "_".
+std::string WholeCharacters(const std::string& name) {
+  std::wstring wide = platform::NarrowToWide(name);
+  std::replace(wide.begin(), wide.end(), L'?', L'_');
+  return platform::WideToNarrow(wide);
+}
+
 void DropTrailingDotsAndBlanks(std::string& name) {
   while (!name.empty() && (name.back() == '.' || name.back() == ' ')) {
     name.pop_back();
@@ -121,6 +129,7 @@ std::string PackageFileName(const std::string& url) {
       c = '_';
     }
   }
+  name = WholeCharacters(name);
   DropTrailingDotsAndBlanks(name);
   if (name.empty()) {
     return name;

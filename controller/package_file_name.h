@@ -10,9 +10,10 @@
 #include <unordered_set>
 
 // The part of `url` after its last "/", once a query ("?") or fragment ("#") is cut off, with
-// characters that cannot appear in a Windows file name replaced by "_", trailing dots and
-// blanks removed, device names ("CON", "NUL", "COM1", ...) prefixed with "_", and at most
-// 120 bytes long (the extension kept). Empty when nothing usable is left.
+// characters that cannot appear in a Windows file name and bytes that form no character of
+// code page 936 replaced by "_", device names ("CON", "NUL", "COM1", ...) prefixed with "_",
+// at most 120 bytes long (the extension kept) and trailing dots and blanks removed. Empty
+// when nothing usable is left.
 std::string PackageFileName(const std::string& url);
 
 // Hands out file names that no two packages share as Windows sees them: letter case and

@@ -61,6 +61,8 @@ void CheckFileName(const std::string& name, size_t maxBytes) {
     Check(kForbidden.find(c) == std::string_view::npos,
           "a file name has no separator, colon or wildcard: " + name);
   }
+  Check(platform::NarrowToWide(name).find(L'?') == std::wstring::npos,
+        "every byte of a file name belongs to a character of code page 936: " + name);
   Check(name.back() != '.' && name.back() != ' ',
         "a file name ends in neither a dot nor a blank: " + name);
   Check(!IsDeviceName(name), "a file name names no device: " + name);

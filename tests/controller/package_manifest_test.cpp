@@ -265,4 +265,20 @@ TEST(PackageFileNameTest, TheCutNeverLeavesATrailingDotOrBlank) {
   }
 }
 
+TEST(PackageFileNameTest, BytesThatFormNoCharacterBecomeUnderscores) {
+  // Windows would read each as "?", a name it cannot create.
+  const struct {
+    std::string url;
+    std::string name;
+  } cases[] = {
+      {"http://h/setup\xff.exe", "setup_.exe"},
+      {"http://h/\xe4\xb8\xad.exe", "\xe4\xb8_.exe"},  // UTF-8, read as code page 936
+      {"http://h/\xb0\xb2\xd7\xb0\x81", "\xb0\xb2\xd7\xb0_"},
+      {"http://h/\xb0\xb2\xd7\xb0.exe", "\xb0\xb2\xd7\xb0.exe"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(PackageFileName(c.url), c.name) << c.url;
+  }
+}
+
 }  // namespace
