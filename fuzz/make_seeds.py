@@ -3,7 +3,7 @@
 fixtures: the stand-in manifest, the shipped layouts, the archives the unit tests build and
 the names and addresses their tables try. Run again when those fixtures change.
 
-Usage: fuzz/make_seeds.py
+Usage: fuzz/make_seeds.py    (needs Debian's python3-cryptography to encipher the replies)
 """
 import base64
 import hashlib
