@@ -97,8 +97,7 @@ std::string WithSuffix(const std::string& name, int suffix) {
   return name.substr(0, stemEnd) + "_" + std::to_string(suffix) + name.substr(stemEnd);
 }
 
-}  // namespace
-
+// The form in which Windows compares the file name `name`.
 std::wstring FileNameKey(const std::string& name) {
   std::wstring key = platform::NarrowToWide(name);
   while (!key.empty() && (key.back() == L'.' || key.back() == L' ')) {
@@ -107,6 +106,8 @@ std::wstring FileNameKey(const std::string& name) {
   std::transform(key.begin(), key.end(), key.begin(), UpperCase);
   return key;
 }
+
+}  // namespace
 
 std::string UniqueFileNames::Claim(const std::string& name) {
   const std::wstring key = FileNameKey(name);

@@ -29,6 +29,3 @@ class UniqueFileNames {
   std::unordered_set<std::wstring> taken_;
   std::unordered_map<std::wstring, int> nextSuffix_;
 };
-
-// The form in which Windows compares the file name `name`.
-std::wstring FileNameKey(const std::string& name);
