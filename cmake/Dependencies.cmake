@@ -36,6 +36,8 @@ if(WIN32)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
 else()
   find_package(CURL REQUIRED)
+  # libcrypto stands in for the Windows cryptography (CNG) of the platform layer.
+  find_package(OpenSSL REQUIRED COMPONENTS Crypto)
   find_package(ZLIB REQUIRED)
   find_package(GTest REQUIRED)
   find_package(PkgConfig REQUIRED)

@@ -1,4 +1,4 @@
-# Windows i686: the release build. Its programs cannot run here (no 32-bit Wine).
+# Windows i686: the release build. Its programs run here under WoW64 in a 64-bit Wine prefix.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(QUILLO_MINGW_HOST i686-w64-mingw32)

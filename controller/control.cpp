@@ -1,7 +1,6 @@
 #include "controller/control.h"
 
 #include <algorithm>
-#include <atomic>
 
 #include "controller/install_messages.h"
 #include "controller/package_manifest.h"
@@ -13,9 +12,6 @@
 namespace {
 
 constexpr uint32_t kDefaultPackageSize = 1000000;
-constexpr uint32_t kRequeuePauseMs = 500;
-
-std::atomic<uint32_t> retryPauseMs{kRequeuePauseMs};
 
 uint32_t PackageSize(const DownInfo& entry) {
   if (entry.size != 0) {
@@ -33,11 +29,13 @@ bool SameFile(const InstallInfo& a, const InstallInfo& b) {
 }
 
 // Takes `update`'s progress into the list entry of the same file, then gives the list's
-// half of the percentage: the sum of progress over the sum of sizes, in 32-bit sums.
+// half of the percentage: the sum of progress over the sum of sizes. The sums are 64-bit:
+// two sizes above 2 GB would wrap a 32-bit sum, and a wrapped total below the bytes done
+// would announce the end of the run while packages are still on their way.
 template <typename Entry>
 uint32_t UpdatedShare(std::vector<Entry>& list, const Entry* update) {
-  uint32_t total = 0;
-  uint32_t done = 0;
+  uint64_t total = 0;
+  uint64_t done = 0;
   for (Entry& entry : list) {
     if (update != nullptr && SameFile(entry, *update)) {
       entry.done = update->done;
@@ -89,7 +87,15 @@ void CControl::RequestStop() {
 void CControl::StartRun() {
   downloadList.clear();
   installList.clear();
-  FetchManifest(downloadList);
+  // Without a package there is nothing that could ever finish the run: the window is told,
+  // so that it can offer a new attempt instead of a bar that stays at 2 % for good.
+  if (!FetchManifest(downloadList) || downloadList.empty()) {
+    downloadList.clear();
+    lastPercent = 0;
+    doneSent = false;
+    Notify(WM_INSTALL_FAILED, 0);
+    return;
+  }
   lastPercent = std::max(lastPercent, 1u);
   Notify(WM_INSTALL_PROGRESS, 1);
 
@@ -113,12 +119,22 @@ void CControl::OnDownloadReport(int32_t value, DownInfo& record) {
   if (value == 100) {
     HandOverToInstaller(record);
   } else if (value == -1) {
-    if (!platform::SleepUnlessCancelled(retryPauseMs.load())) {
-      return;
-    }
-    record.done = 0;
-    downloader.Post(record);
+    DownloadAgain(record);
   }
+}
+
+// Queued again at once, one failure more: the downloader waits the backoff before the
+// attempt, so the reports of the installers are never held up here.
+void CControl::DownloadAgain(const DownInfo& failed) {
+  const auto entry = std::find_if(downloadList.begin(), downloadList.end(),
+                                  [&](const DownInfo& listed) { return SameFile(listed, failed); });
+  DownInfo retry = failed;
+  retry.done = 0;
+  retry.failures = failed.failures + 1;
+  if (entry != downloadList.end()) {
+    entry->failures = retry.failures;
+  }
+  downloader.Post(retry);
 }
 
 // Entries are matched by their file, which the manifest makes unique, rather than by kind:
@@ -140,6 +156,9 @@ void CControl::HandOverToInstaller(const DownInfo& downloaded) {
 }
 
 void CControl::OnInstallReport(int32_t value, InstallInfo& record) {
+  if (value == -1) {
+    RefetchPackage(record);
+  }
   record.done = DoneAfterReport(record.size, record.done, value);
   const uint32_t percent = ComputePercent(nullptr, &record);
   if (percent == 100 && !doneSent) {
@@ -147,6 +166,18 @@ void CControl::OnInstallReport(int32_t value, InstallInfo& record) {
     Notify(WM_INSTALL_DONE, 100);
   } else {
     Notify(WM_INSTALL_PROGRESS, percent);
+  }
+}
+
+// A package whose installer could not be started (the file has gone, an archive that does
+// not extract, a program the system refuses) is as good as not downloaded: it is fetched
+// again under the same backoff, where leaving it would hold the run below 100 % for good.
+void CControl::RefetchPackage(const InstallInfo& failed) {
+  const auto entry =
+      std::find_if(downloadList.begin(), downloadList.end(),
+                   [&](const DownInfo& listed) { return listed.localPath == failed.packageFile; });
+  if (entry != downloadList.end()) {
+    DownloadAgain(*entry);
   }
 }
 
@@ -162,8 +193,4 @@ uint32_t CControl::ComputePercent(const DownInfo* download, const InstallInfo* i
 
 void CControl::Notify(uint32_t message, uint32_t percent) {
   platform::SendWindowMessage(notifyWindow, message, percent, 0, platform::Delivery::kNoWait);
-}
-
-void CControl::SetRetryPauseForTesting(uint32_t milliseconds) {
-  retryPauseMs.store(milliseconds);
 }

@@ -39,14 +39,13 @@ class CControl : public CControlThread {
   // never below the last one handed out.
   uint32_t ComputePercent(const DownInfo* download, const InstallInfo* install);
 
-  // Replaces the 500 ms pause before a failed download is queued again.
-  static void SetRetryPauseForTesting(uint32_t milliseconds);
-
  protected:
   void StartRun();
   void OnDownloadReport(int32_t value, DownInfo& record);
   void OnInstallReport(int32_t value, InstallInfo& record);
   void HandOverToInstaller(const DownInfo& downloaded);
+  void DownloadAgain(const DownInfo& failed);
+  void RefetchPackage(const InstallInfo& failed);
   void Notify(uint32_t message, uint32_t percent);
 
   CInstallerThread secondInstaller;

@@ -2,11 +2,12 @@
 #include "controller/control.h"
 #include "controller/prerequisites.h"
 #include "install/archive_runner.h"
+#include "install/download_folder.h"
 #include "install/program_runners.h"
 #include "platform/files.h"
 
 bool CControl::InstallPackage(InstallInfo& task, platform::ProcessHandle& out) {
-  const std::string tempDirectory = platform::RemoveTrailingBackslash(platform::TempDirectory());
+  const std::string tempDirectory = platform::RemoveTrailingBackslash(DownloadFolder());
   if (!platform::PathExists(task.packageFile)) {
     return false;
   }
@@ -18,11 +19,16 @@ bool CControl::InstallPackage(InstallInfo& task, platform::ProcessHandle& out) {
     case PKG_VCREDIST2015_X86:
       return RunProgram(task.packageFile, "/quiet", out, false);
     case PKG_VCREDIST2005_X86: {
+      if (tempDirectory.empty()) {
+        return false;  // never extract into the root of a drive
+      }
       const std::string extracted = tempDirectory + "\\vcredist123";
-      if (!ExtractArchive(task.packageFile, extracted)) {
+      // An archive that did not extract is a damaged download: false has it fetched again.
+      const std::string package = extracted + "\\vcredist.msi";
+      if (!ExtractArchive(task.packageFile, extracted) || !platform::PathExists(package)) {
         return false;
       }
-      return RunMsiInstall(extracted + "\\vcredist.msi", "/quiet", out);
+      return RunMsiInstall(package, "/quiet", out);
     }
     case PKG_INSTALLER:
       return RunProgram(task.packageFile, "/S /D=" + task.installDir, out, false);

@@ -3,16 +3,19 @@
 #include <json/reader.h>
 
 #include <memory>
+#include <optional>
 
 #include "controller/manifest_member.h"
 #include "controller/package_file_name.h"
 #include "controller/package_selection.h"
+#include "install/download_folder.h"
 #include "platform/cancellation.h"
 #include "platform/files.h"
 #include "platform/text_encoding.h"
 #include "reporting/api_urls.h"
 #include "reporting/channel.h"
 #include "reporting/http_requests.h"
+#include "reporting/manifest_signature.h"
 #include "reporting/payload_cipher.h"
 #include "reporting/payload_key.h"
 #include "reporting/report_step.h"
@@ -36,15 +39,29 @@ bool PauseBeforeRetry() {
   return platform::SleepUnlessCancelled(kManifestRetryPauseMs);
 }
 
-bool FetchReply(std::string& reply) {
-  if (HttpGet(ManifestUrl(), reply)) {
+// One request. True when a reply arrived and, in a build configured with a public key,
+// carries a valid signature of its deciphered bytes; `plain` then holds those bytes. A reply
+// whose signature is missing or wrong counts as no reply at all.
+bool FetchPlainOnce(std::string& plain) {
+  std::string reply;
+  ResponseHeader signature;
+  signature.name = kManifestSignatureHeader;
+  if (!HttpGet(ManifestUrl(), reply, signature)) {
+    return false;
+  }
+  plain = DecryptPayload(reply, PayloadKey);
+  return IsManifestSignatureAccepted(plain, signature.value, ManifestPublicKey());
+}
+
+bool FetchPlain(std::string& plain) {
+  if (FetchPlainOnce(plain)) {
     return true;
   }
   if (!PauseBeforeRetry()) {
     return false;
   }
-  reply.clear();
-  return HttpGet(ManifestUrl(), reply);
+  plain.clear();
+  return FetchPlainOnce(plain);
 }
 
 bool ParseJson(const std::string& text, Json::Value& root) {
@@ -57,6 +74,17 @@ bool ParseJson(const std::string& text, Json::Value& root) {
   } catch (const std::exception&) {
     return false;
   }
+}
+
+// The "sha256" member of `object`: absent when the object has no such member; otherwise its
+// text, and the empty text (which no file matches) when it is not a string, so that a
+// malformed member rejects the download rather than skipping the check.
+std::optional<std::string> Sha256Member(const Json::Value& object) {
+  if (!object.isObject() || !object.isMember("sha256")) {
+    return std::nullopt;
+  }
+  const Json::Value& member = object["sha256"];
+  return member.isString() ? member.asString() : std::string();
 }
 
 // Names for packages whose address yields no usable file name; the extension lets the
@@ -124,28 +152,30 @@ bool ParseManifest(const std::string& text, const ManifestContext& context,
     if (!IsPackageNeeded(kind)) {
       continue;
     }
+    std::optional<std::string> sha256 = Sha256Member(element);
     if (kind == PKG_INSTALLER && versionMatches && !alternativeUrl.empty()) {
       url = alternativeUrl;
+      sha256 = Sha256Member(handling);
     }
     DownInfo entry;
     entry.kind = kind;
     entry.localPath = paths.For(url, kind, i);
     entry.url = std::move(url);
     entry.size = LeadingDecimal(MemberText(element, "size"));
+    entry.sha256 = std::move(sha256);
     list.push_back(std::move(entry));
   }
   return true;
 }
 
 bool FetchManifest(std::vector<DownInfo>& list) {
-  std::string reply;
-  if (!FetchReply(reply)) {
-    return false;
+  const ManifestContext context{DownloadFolder(), platform::WideToNarrow(InstallerVersion()),
+                                Channel()};
+  std::string plain;
+  if (context.tempDirectory.empty() || !FetchPlain(plain)) {
+    return false;  // without a folder of this run nothing is downloaded anywhere
   }
   ReportStep("7002");
-  const std::string plain = DecryptPayload(reply, PayloadKey);
-  const ManifestContext context{platform::TempDirectory(),
-                                platform::WideToNarrow(InstallerVersion()), Channel()};
   return ParseManifest(plain, context, list);
 }
 

@@ -18,7 +18,9 @@ struct ManifestContext {
 // Fetches the manifest from the maker's API server (one retry after a pause), reports step
 // "7002" once a reply has arrived, deciphers and parses it, and appends an entry for every
 // package this machine needs. True when a reply was fetched and parsed as JSON, whether or
-// not any package was accepted. Blocks; runs on the controller thread.
+// not any package was accepted. In a build with a manifest public key, a reply without a
+// valid signature counts as a failed request. False at once when this run has no download
+// folder. Blocks; runs on the controller thread.
 bool FetchManifest(std::vector<DownInfo>& list);
 
 // The parsing half of FetchManifest: `text` is the deciphered reply. False when it is not

@@ -1,5 +1,6 @@
 #include "controller/progress_arithmetic.h"
 
+#include <algorithm>
 #include <cmath>
 
 uint32_t DoneAfterReport(uint32_t size, uint32_t done, int32_t value) {
@@ -17,10 +18,19 @@ uint32_t DoneAfterReport(uint32_t size, uint32_t done, int32_t value) {
   return candidate > done ? candidate : done;
 }
 
-uint32_t HalfShare(uint32_t done, uint32_t total) {
+uint32_t HalfShare(uint64_t done, uint64_t total) {
   if (total == 0) {
     return 0;
   }
-  const float share = static_cast<float>(done) / static_cast<float>(total) * 50.0f;
-  return share >= 100.0f ? 100u : static_cast<uint32_t>(share);
+  // Whole numbers, so that the share reaches 50 only when everything is done: a rounded
+  // quotient of two large sums could reach it a few bytes early. Sums of more than 2^57
+  // bytes are halved together first, so that done * 50 cannot overflow; the halving may
+  // round, so what was short of the total stays short of 50.
+  const bool complete = done >= total;
+  while (total > (uint64_t{1} << 57)) {
+    done >>= 1;
+    total >>= 1;
+  }
+  const uint64_t share = done >= 2 * total ? 100 : done * 50 / total;
+  return static_cast<uint32_t>(complete ? share : std::min<uint64_t>(share, 49));
 }

@@ -1,5 +1,6 @@
 #include "install/archive_runner.h"
 
+#include "install/download_folder.h"
 #include "install/process_runner.h"
 #include "platform/files.h"
 #include "platform/resources.h"
@@ -10,6 +11,9 @@ namespace {
 constexpr wchar_t kToolResourceType[] = L"EXE";
 constexpr int kToolResourceId = 104;
 constexpr char kToolFileName[] = "7za.exe";
+// 7-Zip's exit codes: 0 done, 1 done with warnings (files that were in use), 2 and above
+// errors: a damaged archive, a full disk, a bad command line.
+constexpr uint32_t kLastSuccessfulExitCode = 1;
 
 }  // namespace
 
@@ -20,7 +24,7 @@ bool WriteToolFromResource(const std::wstring& path) {
 }
 
 bool ExtractArchive(const std::string& archive, const std::string& outputDirectory) {
-  const std::string temp = platform::RemoveTrailingBackslash(platform::TempDirectory());
+  const std::string temp = platform::RemoveTrailingBackslash(DownloadFolder());
   if (temp.empty()) {
     return false;
   }
@@ -31,5 +35,10 @@ bool ExtractArchive(const std::string& archive, const std::string& outputDirecto
   // Built to any length: a command line cut short could name another folder or archive.
   const std::wstring arguments = L"x -y -aoa -o\"" + platform::NarrowToWide(outputDirectory) +
                                  L"\" \"" + platform::NarrowToWide(archive) + L"\"";
-  return RunProcess(toolPath.c_str(), arguments.c_str(), true, nullptr);
+  // Quoted: a temporary folder below a user name with a blank would otherwise split the
+  // tool's path into a program that does not exist and an argument.
+  const std::wstring application = L"\"" + toolPath + L"\"";
+  uint32_t exitCode = 0;
+  return RunProcessAndWait(application.c_str(), arguments.c_str(), exitCode) &&
+         exitCode <= kLastSuccessfulExitCode;
 }

@@ -4,9 +4,9 @@
 
 #include <string>
 
-// Runs <temp>\7za.exe x -y -aoa -o"<outputDirectory>" "<archive>" and waits for it. True
-// when the tool was written and started, whatever it then made of the archive: its exit
-// code is not read. False without running anything when the tool cannot be written.
+// Runs "<temp>\7za.exe" x -y -aoa -o"<outputDirectory>" "<archive>" and waits for it. True
+// when the tool extracted the archive (exit code 0, or 1 for warnings); false when it
+// failed, and without running anything when the tool cannot be written.
 bool ExtractArchive(const std::string& archive, const std::string& outputDirectory);
 
 // Writes the program's resource "EXE" 104 to `path`, replacing any file there. True only

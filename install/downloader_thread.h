@@ -20,9 +20,14 @@ class CDownloaderThread : public CWorkerThread<DownInfo> {
   // task. Never retries; the controller resends a failed task. A stop seen at a progress
   // report abandons the transfer and ends the thread without a final report; the partial
   // file stays. Cancellation (the worker being destroyed) ends it likewise.
+  // A task that failed before (`failures` > 0) first waits the backoff of retry_backoff.h;
+  // a stop or cancellation during that wait ends the thread at once, without trying.
   void ProcessTask(DownInfo& task) override;
 
   const wchar_t* GetName() const override { return L"CDownloaderThread"; }
+
+  // Replaces the first delay of the backoff (500 ms); later ones double it as usual.
+  static void SetFirstRetryDelayForTesting(uint32_t milliseconds);
 
   // Posts one progress report. False when a stop was requested: the transfer is then
   // abandoned and the thread ends once ProcessTask returns.

@@ -2,9 +2,12 @@
 
 #include <algorithm>
 
+#include "install/process_runner.h"
+#include "install/retry_backoff.h"
 #include "platform/cancellation.h"
 #include "platform/clock.h"
 #include "platform/processes.h"
+#include "platform/text_encoding.h"
 #include "threads/control_thread.h"
 
 namespace {
@@ -27,32 +30,49 @@ uint32_t EstimatedPercent(uint64_t elapsed, uint32_t estimate, uint32_t previous
 void CInstallerThread::ProcessTask(InstallInfo& task) {
   task.stamp = platform::GetTickCount();
   auto report = std::make_shared<InstallInfo>(task);
-  platform::ProcessHandle process;
-  const bool accepted = StartInstaller(task, process);
-  if (platform::CancellationRequested()) {
-    EndThread();  // the worker is going away; a start cut short is nobody's news
+  WatchState watch;
+  for (uint32_t busyRetries = 0;; ++busyRetries) {
+    platform::ProcessHandle process;
+    const bool accepted = StartInstaller(task, process);
+    if (platform::CancellationRequested()) {
+      EndThread();  // the worker is going away; a start cut short is nobody's news
+      return;
+    }
+    if (!process.IsValid()) {
+      // A yes without a process means the package needs no program: it is in place as it
+      // is. Reporting that as a failure would hold the overall percentage below 100 for good.
+      PostReport(accepted ? kInstallFinished : kInstallNotStarted, report);
+      return;
+    }
+    if (WatchProcess(task, process, report, watch) == WatchEnd::kAbandoned) {
+      EndThread();
+      return;
+    }
+    uint32_t exitCode = 0;
+    if (process.ReadExitCode(exitCode)) {
+      LogExitCode(L"Install " + platform::NarrowToWide(task.packageFile), exitCode);
+    }
+    process.Close();
+    // Another installation held the Windows Installer: this one never began, and may once
+    // the other has ended.
+    if (exitCode == kInstallerBusyExitCode && !watch.finishReported && busyRetries < kBusyRetries) {
+      const uint32_t pause = RetryDelayMs(busyRetries + 1, busyPauseMs_.load());
+      if (!WaitBeforeRetry(pause, [this] { return StopRequested(); })) {
+        EndThread();
+        return;
+      }
+      continue;
+    }
+    if (!watch.finishReported) {
+      PostReport(kInstallFinished, report);
+    }
     return;
   }
-  if (!process.IsValid()) {
-    // A yes without a process means the package needs no program: it is in place as it is.
-    // Reporting that as a failure would hold the overall percentage below 100 for good.
-    PostReport(accepted ? kInstallFinished : kInstallNotStarted, report);
-    return;
-  }
-  if (WatchProcess(task, process, report) == WatchEnd::kAbandoned) {
-    EndThread();
-    return;
-  }
-  process.Close();
-  PostReport(kInstallFinished, report);
 }
 
 CInstallerThread::WatchEnd CInstallerThread::WatchProcess(
-    InstallInfo& task, platform::ProcessHandle& process,
-    const std::shared_ptr<InstallInfo>& report) {
-  // 64 bits, so that a process that runs for days cannot wrap the estimate back to 0.
-  uint64_t elapsed = 0;
-  uint32_t percent = 0;
+    InstallInfo& task, platform::ProcessHandle& process, const std::shared_ptr<InstallInfo>& report,
+    WatchState& watch) {
   for (;;) {
     if (StopRequested()) {
       return WatchEnd::kAbandoned;
@@ -69,12 +89,20 @@ CInstallerThread::WatchEnd CInstallerThread::WatchProcess(
         (readable && exitCode != platform::kStillActive)) {
       return WatchEnd::kFinished;
     }
-    if (PackageAlreadyInstalled(task)) {
-      return WatchEnd::kFinished;
+    if (watch.finishReported) {
+      continue;
     }
-    elapsed += kBytesPerPoll;
-    percent = EstimatedPercent(elapsed, task.size, percent);
-    PostReport(static_cast<int32_t>(percent), report);
+    // The package may count as installed before its setup ends (the .NET setup writes its
+    // key early), but the next package waits for the process all the same: a second
+    // installation started meanwhile would fail with "another installation in progress".
+    if (PackageAlreadyInstalled(task)) {
+      watch.finishReported = true;
+      PostReport(kInstallFinished, report);
+      continue;
+    }
+    watch.elapsed += kBytesPerPoll;
+    watch.percent = EstimatedPercent(watch.elapsed, task.size, watch.percent);
+    PostReport(static_cast<int32_t>(watch.percent), report);
   }
 }
 

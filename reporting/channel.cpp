@@ -32,8 +32,9 @@ std::string DetermineChannel() {
 }
 
 const std::string& Channel() {
-  static const std::string channel = DetermineChannel();
-  return channel;
+  // Never destroyed: the report sender and the workers may still use it during exit.
+  static const auto* channel = new std::string(DetermineChannel());
+  return *channel;
 }
 
 namespace {

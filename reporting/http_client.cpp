@@ -6,6 +6,8 @@
 #include <new>
 
 #include "platform/cancellation.h"
+#include "platform/proxy_settings.h"
+#include "reporting/response_header.h"
 
 namespace {
 
@@ -62,8 +64,12 @@ int HttpClient::Get(const std::string& url, std::string& response) const {
   return Perform(url, nullptr, response);
 }
 
-int HttpClient::Perform(const std::string& url, const std::string* body,
-                        std::string& response) const {
+int HttpClient::Get(const std::string& url, std::string& response, ResponseHeader& header) const {
+  return Perform(url, nullptr, response, &header);
+}
+
+int HttpClient::Perform(const std::string& url, const std::string* body, std::string& response,
+                        ResponseHeader* header) const {
   CURL* curl = curl_easy_init();
   if (curl == nullptr) {
     return CURLE_FAILED_INIT;
@@ -73,6 +79,13 @@ int HttpClient::Perform(const std::string& url, const std::string* body,
     curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, Trace);
   }
   curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
+  // The proxy the user's system settings name, as the downloader's urlmon uses it; where
+  // the settings say none, directly.
+  const platform::HttpProxy proxy = platform::CurrentUserHttpProxy();
+  if (proxy.known) {
+    curl_easy_setopt(curl, CURLOPT_PROXY, proxy.server.c_str());
+    curl_easy_setopt(curl, CURLOPT_NOPROXY, proxy.bypass.c_str());
+  }
   if (body != nullptr) {
     curl_easy_setopt(curl, CURLOPT_POST, 1L);
     curl_easy_setopt(curl, CURLOPT_POSTFIELDS, body->c_str());
@@ -80,6 +93,10 @@ int HttpClient::Perform(const std::string& url, const std::string* body,
   curl_easy_setopt(curl, CURLOPT_READFUNCTION, nullptr);
   curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, AppendToResponse);
   curl_easy_setopt(curl, CURLOPT_WRITEDATA, &response);
+  if (header != nullptr) {
+    curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, CaptureResponseHeader);
+    curl_easy_setopt(curl, CURLOPT_HEADERDATA, header);
+  }
   curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
   curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, kConnectTimeoutSeconds);
   curl_easy_setopt(curl, CURLOPT_TIMEOUT, kTransferTimeoutSeconds);

@@ -43,8 +43,21 @@ bool PerformInGlobalScope(Request request) {
 
 }  // namespace
 
+void KeepHttpReadyUntilExit() {
+  static const bool ready = [] {
+    std::lock_guard<std::mutex> hold(GlobalStateLock());
+    return curl_global_init(CURL_GLOBAL_WIN32) == CURLE_OK;
+  }();
+  (void)ready;
+}
+
 bool HttpGet(const std::string& url, std::string& response) {
   return PerformInGlobalScope([&](const HttpClient& client) { return client.Get(url, response); });
+}
+
+bool HttpGet(const std::string& url, std::string& response, ResponseHeader& header) {
+  return PerformInGlobalScope(
+      [&](const HttpClient& client) { return client.Get(url, response, header); });
 }
 
 bool HttpPost(const std::string& url, const std::string& body, std::string& response) {

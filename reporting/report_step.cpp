@@ -5,6 +5,7 @@
 
 #include "platform/text_encoding.h"
 #include "reporting/channel.h"
+#include "reporting/http_requests.h"
 #include "reporting/payload_cipher.h"
 #include "reporting/payload_key.h"
 #include "reporting/setup_version.h"
@@ -20,6 +21,9 @@ void StopAtExit(CSendPost* sender) {
 }  // namespace
 
 std::shared_ptr<CSendPost> GetSender() {
+  // Before the sender exists, so that the sender is stopped at exit before the network
+  // libraries clean up after themselves.
+  KeepHttpReadyUntilExit();
   static std::mutex creation;
   static std::shared_ptr<CSendPost> sender;
   std::lock_guard<std::mutex> hold(creation);

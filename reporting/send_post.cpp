@@ -1,6 +1,7 @@
 #include "reporting/send_post.h"
 
 #include <cstdio>
+#include <exception>
 
 #include "platform/clock.h"
 #include "platform/network_state.h"
@@ -86,7 +87,21 @@ bool CSendPost::TakeOldest(std::string& body) {
   return true;
 }
 
+// Nothing may leave the thread: an exception would end the whole process. The worker ends
+// instead, and later reports are dropped as when it could not start.
 void CSendPost::Work() {
+  try {
+    WorkUntilStopped();
+  } catch (const std::exception& error) {
+    Log("post thread ended: %s\r\n", error.what());
+  } catch (...) {
+    Log("post thread ended: %s\r\n", "unknown exception");
+  }
+  busy_ = false;
+  running_ = false;
+}
+
+void CSendPost::WorkUntilStopped() {
   while (!stop_) {
     if (QueueEmpty()) {
       wakeUp_.Wait();

@@ -42,6 +42,7 @@ class CSendPost {
 
  private:
   void Work();
+  void WorkUntilStopped();
   bool TakeOldest(std::string& body);
   bool QueueEmpty();
   void Send(std::string body);
@@ -51,6 +52,6 @@ class CSendPost {
   platform::Thread worker_;
   platform::Lock lock_;  // guards queue_
   std::atomic<bool> stop_{false};
-  std::atomic<bool> busy_{false};  // a report has been taken and is being sent
-  bool running_ = false;
+  std::atomic<bool> busy_{false};     // a report has been taken and is being sent
+  std::atomic<bool> running_{false};  // cleared by a worker that ended by an exception
 };

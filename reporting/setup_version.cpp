@@ -5,8 +5,9 @@
 namespace {
 
 std::wstring& InstallerVersionStorage() {
-  static std::wstring version;
-  return version;
+  // Never destroyed: the report sender and the workers may still use it during exit.
+  static auto* version = new std::wstring;
+  return *version;
 }
 
 }  // namespace

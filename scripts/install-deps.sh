@@ -9,12 +9,12 @@ packages=(
   # fuzz targets: clang with libFuzzer and the sanitizer runtimes, readable stack traces
   clang libclang-rt-14-dev llvm
   libcurl4-openssl-dev libjsoncpp-dev zlib1g-dev libpugixml-dev libstb-dev
-  libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev libssl-dev openssl
   # cross builds for Windows
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 libz-mingw-w64-dev binutils-mingw-w64-i686
   binutils-mingw-w64-x86-64
   # running and driving the Windows build
-  wine64 xvfb xdotool x11-utils imagemagick fonts-wqy-microhei wixl iproute2
+  wine64 xvfb xcompmgr xdotool x11-utils imagemagick fonts-wqy-microhei wixl iproute2
   # source packages of the cross-built libraries
   dpkg-dev curl zip unzip file
   # skin art generator and skin packer

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The program's main job: the setup against the project's API stand-in.
 #
-# Installs what the build needs, builds the Windows x86_64 tree (the build that runs on this
-# machine, under wine64; the i686 build is the release artefact but needs a 32-bit Wine),
-# starts the API stand-in with the demo manifest and the stand-in packages on the port the
-# setup has compiled in, and runs the setup under Wine in a Wine prefix of its own:
+# Installs what the build needs, builds the release tree (win32: the 32-bit program that
+# users download, with 32-bit stand-in packages), starts the API stand-in with the demo
+# manifest and the stand-in packages on the port the setup has compiled in, and runs the
+# setup under Wine in a 64-bit Wine prefix of its own, under WoW64 as on 64-bit Windows:
 #   - with a display (DISPLAY set), on that display, for you to click through;
 #   - without one, on a virtual display (Xvfb), driven automatically through a whole
 #     installation, with screenshots of every page and window.
@@ -17,17 +17,17 @@ out=$(mkdir -p "${1:-build/run}" && cd "${1:-build/run}" && pwd)
 
 echo "== installing what the build needs"
 scripts/install-deps.sh
-scripts/build-win-deps.sh x86_64 build/deps/x86_64
+scripts/build-win-deps.sh i686 build/deps/i686
 
-echo "== building the setup (win64 tree: build/win64)"
-cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target setup window_probe standin_packages api_standin_host -- -j2 \
+echo "== building the setup (the release tree: build/win32)"
+cmake --preset win32 >/dev/null
+cmake --build --preset win32 --target whole_program_tests -- -j2 \
   >"$out/build.log" 2>&1 || { tail -n 40 "$out/build.log" >&2; exit 1; }
 
-setup=build/win64/shell/QuilloSetup.exe
-probe=build/win64/tests/shell/window_probe.exe
-standin=build/win64/tools/api_standin/host/api_standin
-packages=build/win64/standin_packages
+setup=build/win32/shell/QuilloSetup.exe
+probe=build/win32/tests/shell/window_probe.exe
+standin=build/win32/tools/api_standin/host/api_standin
+packages=build/win32/standin_packages
 
 if [ -z "${DISPLAY:-}" ]; then
   echo "== no display: a whole installation on a virtual display, driven automatically"

@@ -1,5 +1,6 @@
 #include "shell/finish_actions.h"
 
+#include "platform/environment.h"
 #include "platform/files.h"
 #include "platform/registry.h"
 #include "platform/shell_execute.h"
@@ -17,12 +18,50 @@ bool ReadProductProgram(const std::wstring& registrationName, std::wstring& prog
   return entry.IsOpen() && entry.ReadString(L"DisplayIcon", kDisplayIconBufferBytes, program);
 }
 
+std::wstring IconTextTrimmed(const std::wstring& text) {
+  const size_t first = text.find_first_not_of(L" \t");
+  if (first == std::wstring::npos) {
+    return {};
+  }
+  return text.substr(first, text.find_last_not_of(L" \t") - first + 1);
+}
+
+// A trailing ",N" or ",-N" is an icon index, not part of the file name (a comma elsewhere
+// in a path is).
+std::wstring WithoutIconIndex(const std::wstring& text) {
+  const size_t comma = text.rfind(L',');
+  if (comma == std::wstring::npos) {
+    return text;
+  }
+  const std::wstring index = IconTextTrimmed(text.substr(comma + 1));
+  const size_t digits = !index.empty() && index[0] == L'-' ? 1 : 0;
+  if (index.size() == digits ||
+      index.find_first_not_of(L"0123456789", digits) != std::wstring::npos) {
+    return text;
+  }
+  return IconTextTrimmed(text.substr(0, comma));
+}
+
 }  // namespace
 
+std::wstring ProgramOfDisplayIcon(const std::wstring& value) {
+  std::wstring program = IconTextTrimmed(value);
+  if (!program.empty() && program[0] == L'"') {
+    const size_t close = program.find(L'"', 1);
+    program = program.substr(1, close == std::wstring::npos ? std::wstring::npos : close - 1);
+  } else {
+    program = WithoutIconIndex(program);
+  }
+  return platform::ExpandEnvironmentVariables(program);
+}
+
 bool LaunchInstalledProduct(const std::wstring& registrationName) {
-  std::wstring program;
-  if (!ReadProductProgram(registrationName, program) || program.empty() ||
-      !platform::PathExists(program)) {
+  std::wstring value;
+  if (!ReadProductProgram(registrationName, value)) {
+    return false;
+  }
+  const std::wstring program = ProgramOfDisplayIcon(value);
+  if (program.empty() || !platform::PathExists(program)) {
     return false;
   }
   const std::wstring verb = GetOsVersionCode() >= kFirstVersionWithElevation ? kElevationVerb : L"";

@@ -12,6 +12,7 @@
 #include "duilib/rich_edit_ui.h"
 #include "duilib/tab_layout_ui.h"
 #include "duilib/vertical_layout_ui.h"
+#include "install/download_folder.h"
 #include "platform/network_state.h"
 #include "platform/process_exit.h"
 #include "platform/text_encoding.h"
@@ -30,6 +31,8 @@
 namespace {
 
 enum Page { kInstallPage = 0, kProgressPage = 1, kFinishedPage = 2 };
+
+constexpr wchar_t kNoNetworkTip[] = L"没有检测到网络，请连接后重试";
 
 template <typename Control>
 Control* FindTyped(DuiLib::CPaintManagerUI& manager, const wchar_t* name) {
@@ -50,6 +53,8 @@ intptr_t CMainWnd::HandleMessage(uint32_t uMsg, uintptr_t wParam, intptr_t lPara
       SetProgress(wParam);
     } else if (uMsg == WM_INSTALL_DONE) {
       FinishInstall();
+    } else if (uMsg == WM_INSTALL_FAILED) {
+      ReturnToInstallPage();
     }
   }
   return WindowImplBase::HandleMessage(uMsg, wParam, lParam);
@@ -142,9 +147,10 @@ bool CMainWnd::StartInstall() {
     return false;
   }
   if (!platform::IsNetworkConnected()) {
-    ShowTipMessage(L"没有检测到网络，请连接后重试");
+    ShowTipMessage(kNoNetworkTip);
     return false;
   }
+  installPageHeight = platform::ui::GetWindowRect(GetHWND()).Height();
   tabUI->SelectItem(kProgressPage);
   SetWindowHeight(kProgressPageHeight);
   control.BeginInstall(platform::WideToNarrow(folder));
@@ -193,9 +199,10 @@ void CMainWnd::SetProgress(uintptr_t value) {
   const int maximum = installPro->GetMaxValue();
   installPro->SetValue(static_cast<int>(std::min<uintptr_t>(value, INT32_MAX)));
   // A value beyond the bar's range shows as the nearest end of it, never as a wild number.
-  const float shown = static_cast<float>(std::min<uintptr_t>(value, std::max(maximum, 0)));
+  // Whole numbers: in single precision 53 / 100 * 100 comes out as 52.99.
+  const uint64_t shown = std::min<uint64_t>(value, static_cast<uint64_t>(std::max(maximum, 0)));
   const int percent =
-      maximum > 0 ? static_cast<int>(shown / static_cast<float>(maximum) * 100.0f) : 0;
+      maximum > 0 ? static_cast<int>(shown * 100 / static_cast<uint64_t>(maximum)) : 0;
   wchar_t text[16] = {};
   std::swprintf(text, 16, L"%2d%%", percent);
   progressLbl->SetText(text);
@@ -209,6 +216,22 @@ void CMainWnd::FinishInstall() {
   PauseUiThread(kFullBarPauseMs);
   tabUI->SelectItem(kFinishedPage);
   SetWindowHeight(kFinishedPageHeight);
+  // Every package has been installed: nothing of this run is needed any more.
+  RemoveDownloadFolder();
+}
+
+// The page, the height and the texts become what they were before the install button was
+// pressed, so that pressing it again starts a fresh run. A run that could not get its
+// manifest has, as far as the user can tell, met the same trouble as no network at all.
+void CMainWnd::ReturnToInstallPage() {
+  if (tabUI->GetCurSel() != kProgressPage) {
+    return;
+  }
+  installPro->SetValue(0);
+  progressLbl->SetText(L"0%");
+  tabUI->SelectItem(kInstallPage);
+  SetWindowHeight(installPageHeight);
+  ShowTipMessage(kNoNetworkTip);
 }
 
 void CMainWnd::StartUsingProduct() {

@@ -57,9 +57,11 @@ class CMainWnd : public DuiLib::WindowImplBase {
   void ShowExtendedOptions(bool show);
   void SetWindowHeight(int height);
   void FinishInstall();
+  void ReturnToInstallPage();
 
   std::wstring skinFile;
   bool controlsFound = false;
+  int installPageHeight = 0;  // the window's height when the install button was pressed
   DuiLib::CButtonUI* closeBtn = nullptr;
   DuiLib::CTabLayoutUI* tabUI = nullptr;
   DuiLib::CButtonUI* installBtn = nullptr;

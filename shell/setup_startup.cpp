@@ -1,6 +1,7 @@
 #include "shell/setup_startup.h"
 
 #include "duilib/paint_manager_ui.h"
+#include "install/download_folder.h"
 #include "platform/current_directory.h"
 #include "platform/named_mutex.h"
 #include "platform/resources.h"
@@ -20,6 +21,15 @@ void UseSkinOfProgram() {
   DuiLib::CPaintManagerUI::SetResourceZip(skin.data, skin.size);
 }
 
+// Only a copy that knows it runs alone may take the folders of earlier runs away; a failed
+// creation leaves the run without a folder, so it downloads nothing.
+void PrepareDownloadFolder(bool runsAlone) {
+  if (runsAlone) {
+    RemoveLeftoverDownloadFolders();
+  }
+  CreateDownloadFolder();
+}
+
 void RunMainWindow() {
   CMainWnd window;
   if (window.Create(nullptr, L"quillo_trans_Install", kSkinnedWindowStyle, kSkinnedWindowExStyle) ==
@@ -37,11 +47,13 @@ int RunSetup(void* instance) {
   DuiLib::CPaintManagerUI::SetInstance(instance);
   platform::ChangeCurrentDirectory(DuiLib::CPaintManagerUI::GetInstancePath());
   UseSkinOfProgram();
-  if (platform::CreateLifetimeMutex(kSingleInstanceMutex) ==
-      platform::NamedMutexResult::kAlreadyExists) {
+  const platform::NamedMutexResult singleInstance =
+      platform::CreateLifetimeMutex(kSingleInstanceMutex);
+  if (singleInstance == platform::NamedMutexResult::kAlreadyExists) {
     ShowTipMessage(L"程序已在运行，请勿重复打开");
     return kExitAlreadyRunning;
   }
+  PrepareDownloadFolder(singleInstance == platform::NamedMutexResult::kCreated);
   RunMainWindow();
   return kExitClosed;
 }

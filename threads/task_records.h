@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -33,6 +34,11 @@ struct DownInfo {
   uint32_t size = 0;      // expected bytes: the package's weight in the percentage
   uint32_t done = 0;      // bytes counted as downloaded
   uint32_t stamp = 0;     // tick count when the downloader took the task
+  uint32_t failures = 0;  // failed attempts in a row before this one; the downloader waits
+                          // the backoff for that many before it tries
+  // The manifest's SHA-256 text for the file, absent when it names none. A downloaded file
+  // that does not match it (or a text that is no SHA-256) is a failed download.
+  std::optional<std::string> sha256;
 };
 
 // One downloaded package to install.

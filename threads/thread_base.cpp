@@ -1,5 +1,17 @@
 #include "threads/thread_base.h"
 
+#include <cstdio>
+#include <exception>
+
+namespace {
+
+void LogThreadEnd(const char* reason) {
+  std::printf("thread ended: %s\r\n", reason);
+  std::fflush(stdout);
+}
+
+}  // namespace
+
 CThreadBase::~CThreadBase() {
   JoinThread();
 }
@@ -19,8 +31,16 @@ void CThreadBase::JoinThread() {
   thread_.Join();
 }
 
+// An exception leaving a thread would end the whole process; the body ends instead, with
+// one line saying why.
 void CThreadBase::ThreadProcedure() {
   running_.store(true);
-  Run();
+  try {
+    Run();
+  } catch (const std::exception& error) {
+    LogThreadEnd(error.what());
+  } catch (...) {
+    LogThreadEnd("unknown exception");
+  }
   running_.store(false);
 }

@@ -6,13 +6,15 @@ namespace platform {
 namespace {
 
 Lock& TestingLock() {
-  static Lock lock;
-  return lock;
+  // Never destroyed: the report sender and the workers may still use it during exit.
+  static auto* lock = new Lock;
+  return *lock;
 }
 
 std::string& TestingTempDirectory() {
-  static std::string directory;
-  return directory;
+  // Never destroyed: the report sender and the workers may still use it during exit.
+  static auto* directory = new std::string;
+  return *directory;
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 namespace platform {
 namespace {
 
-std::wstring Lowercase(std::wstring text) {
+std::wstring LowercaseType(std::wstring text) {
   for (auto& c : text) {
     c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
   }
@@ -35,7 +35,7 @@ ResourceBytes FindProgramResource(const std::wstring& type, int id) {
   {
     auto& testing = Testing();
     ScopedLock hold(testing.lock);
-    const auto found = testing.entries.find({Lowercase(type), id});
+    const auto found = testing.entries.find({LowercaseType(type), id});
     if (found != testing.entries.end()) {
       return {found->second->data(), found->second->size()};
     }
@@ -46,7 +46,7 @@ ResourceBytes FindProgramResource(const std::wstring& type, int id) {
 void RegisterResourceForTesting(const std::wstring& type, int id, std::string bytes) {
   auto& testing = Testing();
   ScopedLock hold(testing.lock);
-  auto& slot = testing.entries[{Lowercase(type), id}];
+  auto& slot = testing.entries[{LowercaseType(type), id}];
   if (slot == nullptr) {
     slot = std::make_unique<std::string>(std::move(bytes));
   } else {

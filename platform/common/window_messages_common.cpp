@@ -6,13 +6,15 @@ namespace platform {
 namespace {
 
 Lock& SinkLock() {
-  static Lock lock;
-  return lock;
+  // Never destroyed: the report sender and the workers may still use it during exit.
+  static auto* lock = new Lock;
+  return *lock;
 }
 
 MessageSink& Sink() {
-  static MessageSink sink;
-  return sink;
+  // Never destroyed: the report sender and the workers may still use it during exit.
+  static auto* sink = new MessageSink;
+  return *sink;
 }
 
 }  // namespace

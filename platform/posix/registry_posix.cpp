@@ -17,8 +17,9 @@ class AbsentRegistry : public RegistryBackend {
 }  // namespace
 
 RegistryBackend& SystemRegistry() {
-  static AbsentRegistry registry;
-  return registry;
+  // Never destroyed: the report sender and the workers may still use it during exit.
+  static auto* registry = new AbsentRegistry;
+  return *registry;
 }
 
 }  // namespace platform

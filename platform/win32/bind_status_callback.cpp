@@ -1,5 +1,7 @@
 #include "platform/win32/bind_status_callback.h"
 
+#include <cstring>
+
 #include "platform/cancellation.h"
 
 namespace platform {
@@ -36,6 +38,17 @@ HRESULT STDMETHODCALLTYPE BindStatusCallback::OnProgress(ULONG progress, ULONG p
       !observer_.OnProgress(progress, progressMax)) {
     return E_ABORT;
   }
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE BindStatusCallback::GetBindInfo(DWORD* flags, BINDINFO* info) {
+  if (flags == nullptr || info == nullptr || info->cbSize < sizeof(DWORD)) {
+    return E_INVALIDARG;
+  }
+  *flags = BINDF_GETNEWESTVERSION | BINDF_NOWRITECACHE | BINDF_PRAGMA_NO_CACHE;
+  const DWORD size = info->cbSize;
+  ZeroMemory(info, size);
+  info->cbSize = size;
   return S_OK;
 }
 

@@ -71,8 +71,9 @@ class WindowsRegistry : public RegistryBackend {
 }  // namespace
 
 RegistryBackend& SystemRegistry() {
-  static WindowsRegistry registry;
-  return registry;
+  // Never destroyed: the report sender and the workers may still use it during exit.
+  static auto* registry = new WindowsRegistry;
+  return *registry;
 }
 
 }  // namespace platform

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "controller/control.h"
+#include "controller/package_manifest.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/text_encoding.h"
@@ -94,26 +95,58 @@ TEST_F(ControlRunTest, AnAddressWithAQueryIsSavedUnderItsPlainName) {
   EXPECT_TRUE(platform::PathExists(folder_ + "setup.exe"));
 }
 
-TEST_F(ControlRunTest, AnEmptyManifestGivesOnlyOneAndTwo) {
+// A run that can never finish ends at once with the failure message alone, and the same
+// controller then runs a new attempt to completion.
+TEST_F(ControlRunTest, ARunWithoutPackagesEndsWithTheFailureMessageAndMayBeginAgain) {
+  standin.WriteFile("fonts.dat", std::string(1000, 'f'));
   StartStandin(R"({"pdfinstall":[]})");
+  SetManifestRetryPauseForTesting([] {});
+  const std::string realHost = standin.Host();
+  const struct {
+    const char* what;
+    const char* host;
+    const char* manifest;
+  } cases[] = {
+      {"no package", nullptr, R"({"pdfinstall":[]})"},
+      {"every package needs nothing", nullptr,
+       R"({"pdfinstall":[{"name":"x","url":"{{BASE_URL}}/fonts.dat","needed":"0"}]})"},
+      {"not JSON", nullptr, "<html>busy</html>"},
+      {"server down", "127.0.0.1:1", R"({"pdfinstall":[]})"},
+  };
   CControl control;
   control.notifyWindow = RunObserver::Window();
   ASSERT_TRUE(control.Start());
-  control.BeginInstall("C:\\Program Files\\QuilloPDF");
-  ASSERT_TRUE(standin.WaitForReports(1, 10000));  // "7002": the manifest has been handled
-  for (int i = 0; i < 100 && observer.Messages().size() < 2; ++i) {
-    platform::Sleep(20);
+  for (const auto& c : cases) {
+    std::string manifest = c.manifest;
+    const std::string base = standin.Url("");
+    for (size_t at; (at = manifest.find("{{BASE_URL}}")) != std::string::npos;) {
+      manifest.replace(at, 12, base);
+    }
+    standin.WriteFile("manifest.json", manifest);
+    SetApiHostForTesting(c.host != nullptr ? c.host : realHost);
+    const size_t before = observer.Messages().size();
+    control.BeginInstall("C:\\Program Files\\QuilloPDF");
+    for (int i = 0; i < 500 && observer.Messages().size() == before; ++i) {
+      platform::Sleep(20);
+    }
+    platform::Sleep(200);
+    const auto messages = observer.Messages();
+    ASSERT_EQ(messages.size(), before + 1) << c.what;
+    EXPECT_EQ(messages.back().id, WM_INSTALL_FAILED) << c.what;
   }
-  platform::Sleep(200);
-  const auto messages = observer.Messages();
-  ASSERT_EQ(messages.size(), 2u);
-  EXPECT_EQ(messages[0].percent, 1u);
-  EXPECT_EQ(messages[1].percent, 2u);
+
+  SetApiHostForTesting(realHost);
+  standin.WriteFile("manifest.json", "{\"pdfinstall\":[{\"name\":\"x\",\"url\":\"" +
+                                         standin.Url("/fonts.dat") + "\"}]}");
+  control.BeginInstall("C:\\Program Files\\QuilloPDF");
+  const bool done = observer.WaitForDone(60000);
+  SetManifestRetryPauseForTesting({});
+  EXPECT_TRUE(done);
 }
 
 TEST_F(ControlRunTest, FailedDownloadsAreRetriedUntilTheyArrive) {
   standin.WriteFile("flaky.dat", std::string(50000, 'x'));
-  CControl::SetRetryPauseForTesting(10);
+  CDownloaderThread::SetFirstRetryDelayForTesting(10);
   StartStandin(
       R"({"pdfinstall":[{"name":"fontPack","url":"{{BASE_URL}}/flaky.dat","size":"50000"}]})",
       {"--fault", "/flaky.dat=fail-first:2:503"});
@@ -122,7 +155,7 @@ TEST_F(ControlRunTest, FailedDownloadsAreRetriedUntilTheyArrive) {
   ASSERT_TRUE(control.Start());
   control.BeginInstall("D:\\QuilloPDF");
   const bool done = observer.WaitForDone(60000);
-  CControl::SetRetryPauseForTesting(500);
+  CDownloaderThread::SetFirstRetryDelayForTesting(500);
   ASSERT_TRUE(done);
 }
 

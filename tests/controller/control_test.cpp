@@ -51,9 +51,12 @@ class MessageLog {
 class TestControl : public CControl {
  public:
   TestControl() { notifyWindow = reinterpret_cast<platform::WindowHandle>(0x1234); }
+  // The installers call InstallPackage, which uses this class's members: they end first.
+  ~TestControl() override { StopAllThreads(&secondInstaller); }
 
   void AddPackage(int32_t kind, const std::string& name, uint32_t size) {
-    downloadList.push_back(DownInfo{kind, "http://h/" + name, "C:\\Temp\\" + name, size, 0, 0});
+    downloadList.push_back(
+        DownInfo{kind, "http://h/" + name, "C:\\Temp\\" + name, size, 0, 0, 0, {}});
     installList.push_back(InstallInfo{kind, "C:\\Temp\\" + name, "D:\\Dir", size, 0, 0});
   }
 
@@ -103,9 +106,6 @@ class TestControl : public CControl {
 
 class ControlTest : public ::testing::Test {
  protected:
-  ControlTest() { CControl::SetRetryPauseForTesting(0); }
-  ~ControlTest() override { CControl::SetRetryPauseForTesting(500); }
-
   MessageLog log;
   TestControl control;
 };
@@ -126,6 +126,28 @@ TEST_F(ControlTest, DownloadsFillTheFirstHalfAndInstallsTheSecond) {
                                               {WM_INSTALL_PROGRESS, 50},
                                               {WM_INSTALL_PROGRESS, 62},
                                               {WM_INSTALL_PROGRESS, 96}}));
+}
+
+// 3 GB + 2 GB wraps a 32-bit sum to 705 MB, below the 3 GB of the first installed package:
+// the run would have been announced as finished with the second still installing.
+TEST_F(ControlTest, SizesAbove2GbNeitherWrapNorEndTheRunEarly) {
+  control.AddPackage(PKG_BCL_X64, "a.msi", 3000000000u);
+  control.AddPackage(PKG_INSTALLER, "setup.exe", 2000000000u);
+  control.AddPackage(PKG_OTHER, "c.dat", 4294967295u);
+  control.DownloadReport(100, control.DownloadRecord(0));
+  control.DownloadReport(100, control.DownloadRecord(1));
+  control.DownloadReport(100, control.DownloadRecord(2));
+  control.InstallReport(100, control.InstallRecord(0));
+  control.InstallReport(100, control.InstallRecord(2));
+  control.InstallReport(99, control.InstallRecord(1));
+  control.InstallReport(100, control.InstallRecord(1));
+  EXPECT_EQ(log.Take(), (std::vector<Message>{{WM_INSTALL_PROGRESS, 16},
+                                              {WM_INSTALL_PROGRESS, 26},
+                                              {WM_INSTALL_PROGRESS, 50},
+                                              {WM_INSTALL_PROGRESS, 66},
+                                              {WM_INSTALL_PROGRESS, 89},
+                                              {WM_INSTALL_PROGRESS, 99},
+                                              {WM_INSTALL_DONE, 100}}));
 }
 
 TEST_F(ControlTest, CompletionIsAnnouncedOncePerRun) {

@@ -5,10 +5,13 @@
 #include <vector>
 
 #include "controller/package_manifest.h"
+#include "platform/files.h"
 #include "reporting/api_urls.h"
 #include "reporting/channel.h"
+#include "reporting/manifest_signature.h"
 #include "tests/support/fake_registry.h"
 #include "tools/api_standin/api_standin.h"
+#include "tools/api_standin/host_path.h"
 
 namespace {
 
@@ -98,6 +101,54 @@ TEST_F(FetchManifestTest, AnErrorPageIsAReplyThatCannotBeDeciphered) {
   EXPECT_TRUE(list.empty());
   ASSERT_TRUE(standin.WaitForReports(1, 10000));
   EXPECT_EQ(standin.Reports()[0].step, "7002");
+}
+
+// A build with a public key: the stand-in signs with the matching key, with another one, or
+// not at all.
+class SignedManifestTest : public FetchManifestTest {
+ protected:
+  SignedManifestTest() {
+    std::string key;
+    EXPECT_TRUE(platform::ReadWholeFile(HostPath(kSigningData + "manifest_public_key.txt"), key));
+    SetManifestPublicKeyForTesting(key);
+    SetManifestRetryPauseForTesting([this] { ++pauses; });
+  }
+  ~SignedManifestTest() override { SetManifestPublicKeyForTesting("", true); }
+
+  // Fetches from a stand-in signing with `keyFile` (none when empty).
+  bool Fetch(ApiStandin& standin, const std::string& keyFile) {
+    std::vector<std::string> options;
+    if (!keyFile.empty()) {
+      options = {"--sign-key", kSigningData + keyFile};
+    }
+    EXPECT_TRUE(StartStandin(standin, options));
+    SetApiHostForTesting(standin.Host());
+    return FetchManifest(list);
+  }
+
+  const std::string kSigningData = QUILLO_SIGNING_DATA_DIR "/";
+  std::vector<DownInfo> list;
+  int pauses = 0;
+};
+
+TEST_F(SignedManifestTest, ASignedManifestIsTaken) {
+  ApiStandin standin;
+  ASSERT_TRUE(Fetch(standin, "manifest_signing_key.pem"));
+  EXPECT_EQ(list.size(), 2u);
+  EXPECT_EQ(pauses, 0);
+  ASSERT_TRUE(standin.WaitForReports(1, 10000));
+  EXPECT_EQ(standin.Reports()[0].step, "7002");
+}
+
+TEST_F(SignedManifestTest, AnUnsignedOrOtherwiseSignedManifestIsLikeNoReply) {
+  for (const std::string keyFile : {"", "other_signing_key.pem"}) {
+    ApiStandin standin;
+    pauses = 0;
+    EXPECT_FALSE(Fetch(standin, keyFile)) << keyFile;
+    EXPECT_TRUE(list.empty());
+    EXPECT_EQ(pauses, 1) << "retried once, as after a failed request";
+    EXPECT_FALSE(standin.WaitForReports(1, 1000)) << "no 7002 for a rejected manifest";
+  }
 }
 
 }  // namespace

@@ -167,12 +167,12 @@ TEST_F(InstallRunTest, InstallsEveryPackageAndThenOnlyWhatIsMissing) {
 }
 
 TEST_F(InstallRunTest, CompletesWhenThePackageServerFailsAtFirst) {
-  CControl::SetRetryPauseForTesting(50);
+  CDownloaderThread::SetFirstRetryDelayForTesting(50);
   StartStandin({"--fault", "/bcl_sdk5_word_x64.msi=fail-first:2:503", "--fault",
                 "/QuilloPDF_setup.exe=fail-first:2:503"});
   InspectableControl control;
   RunInstallation(control);
-  CControl::SetRetryPauseForTesting(500);
+  CDownloaderThread::SetFirstRetryDelayForTesting(500);
   EXPECT_TRUE(IsUninstallEntryPresent(L"BCL easyConverter SDK 5 Word", true));
   std::wstring program;
   EXPECT_TRUE(ReadRegistryString(kProductKey, L"DisplayIcon", program));

@@ -129,6 +129,40 @@ TEST_F(ManifestTest, ProductSetupComesFromTheAlternativeAddressOnlyForThisVersio
   EXPECT_EQ(emptyAlternative[0].url, "http://h/setup.exe");
 }
 
+TEST_F(ManifestTest, AHashMemberTravelsWithItsEntryAsWritten) {
+  const std::string hash(64, 'a');
+  const auto list = Parse(Manifest({
+      R"({"name":"dotNet4.0","url":"http://h/a.exe"})",
+      R"({"name":"bclx64","url":"http://h/b.msi","sha256":")" + hash + R"("})",
+      R"({"name":"vcredist2015x86","url":"http://h/c.exe","sha256":"xyz"})",
+      R"({"name":"vcredist2005x86","url":"http://h/d.zip","sha256":17})",
+      R"({"name":"other","url":"http://h/e.exe","sha256":null})",
+  }));
+  ASSERT_EQ(list.size(), 5u);
+  EXPECT_FALSE(list[0].sha256.has_value()) << "absent: no check";
+  EXPECT_EQ(list[1].sha256, hash);
+  EXPECT_EQ(list[2].sha256, "xyz") << "malformed: kept, so the download is refused";
+  EXPECT_EQ(list[3].sha256, "") << "not a string: present, matches nothing";
+  EXPECT_EQ(list[4].sha256, "") << "null: present, matches nothing";
+}
+
+TEST_F(ManifestTest, TheAlternativeAddressBringsTheHandlingsHash) {
+  const std::string own(64, '1');
+  const std::string alternative(64, '2');
+  const std::string entry =
+      R"({"name":"installer","url":"http://h/setup.exe","sha256":")" + own + R"("})";
+  const std::string handling =
+      R"({"Version":"3.0.1.0","url":"http://alt/setup.exe","sha256":")" + alternative + R"("})";
+  EXPECT_EQ(Parse(Manifest({entry}, handling))[0].sha256, alternative);
+  EXPECT_FALSE(Parse(Manifest({entry}, R"({"Version":"3.0.1.0","url":"http://alt/s.exe"})"))[0]
+                   .sha256.has_value())
+      << "the alternative file is not the entry's file";
+  EXPECT_EQ(Parse(Manifest({entry}, R"({"Version":"1.0.0.0","url":"http://alt/s.exe",)"
+                                    R"("sha256":"00"})"))[0]
+                .sha256,
+            own);
+}
+
 TEST_F(ManifestTest, EntriesWithoutAddressOrNotNeededAreSkipped) {
   const auto list = Parse(Manifest({
       R"({"name":"x","needed":"0","url":"http://h/a.exe"})",

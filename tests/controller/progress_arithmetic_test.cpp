@@ -1,4 +1,4 @@
-// The single-precision arithmetic behind the overall percentage.
+// The arithmetic behind the overall percentage.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -30,12 +30,28 @@ TEST(ProgressArithmeticTest, DoneFollowsReportsButNeverGoesDown) {
   }
 }
 
-TEST(ProgressArithmeticTest, HalfShareTruncatesInSinglePrecision) {
-  EXPECT_EQ(HalfShare(0, 0), 0u);
-  EXPECT_EQ(HalfShare(1000000, 4000000), 12u);  // 12.5
-  EXPECT_EQ(HalfShare(4000000, 4000000), 50u);
-  EXPECT_EQ(HalfShare(1, 3), 16u);             // 16.666...
-  EXPECT_EQ(HalfShare(4294967295u, 1), 100u);  // impossible sums stay within bounds
+TEST(ProgressArithmeticTest, HalfShareTruncatesAndReachesFiftyOnlyWhenAllIsDone) {
+  const uint64_t clamp = 4294967295u;  // the largest size a manifest entry can carry
+  const struct {
+    uint64_t done, total;
+    uint32_t expected;
+  } cases[] = {
+      {0, 0, 0},
+      {1000000, 4000000, 12},  // 12.5
+      {4000000, 4000000, 50},
+      {1, 3, 16},       // 16.666...
+      {clamp, 1, 100},  // impossible sums stay within bounds
+      // Sums beyond 32 bits: no wrap, and one byte short of the total is not yet 50.
+      {3 * clamp, 3 * clamp + 1000000, 49},
+      {3 * clamp + 999999, 3 * clamp + 1000000, 49},
+      {3 * clamp + 1000000, 3 * clamp + 1000000, 50},
+      {3000000000u, 5000000000u, 30},
+      {UINT64_MAX - 1, UINT64_MAX, 49},
+      {UINT64_MAX, UINT64_MAX, 50},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(HalfShare(c.done, c.total), c.expected) << c.done << " / " << c.total;
+  }
 }
 
 }  // namespace

@@ -64,8 +64,11 @@ TEST_F(ArchiveToolTest, RunnerWritesTheToolAndExtractsWithFoldersOverwritingFile
   const std::string output = scratch_.File("vcredist123");
   ASSERT_TRUE(platform::CreateDirectories(platform::NarrowToWide(output)));
   ASSERT_TRUE(platform::WriteWholeFile(platform::NarrowToWide(output + "\\top.txt"), "old", 3));
-  ASSERT_TRUE(platform::WriteWholeFile(scratch_.WideFile("7za.exe"), "stale tool", 10));
-  platform::SetTempDirectoryForTesting(scratch_.Path() + "\\");
+  // A temporary folder with a blank in its path, as under many user names.
+  const std::string temp = scratch_.File("temp folder");
+  ASSERT_TRUE(platform::CreateDirectories(platform::NarrowToWide(temp)));
+  ASSERT_TRUE(platform::WriteWholeFile(platform::NarrowToWide(temp + "\\7za.exe"), "stale", 5));
+  platform::SetTempDirectoryForTesting(temp + "\\");
 
   std::vector<std::wstring> lines;
   SetCommandLineObserverForTesting([&](const std::wstring& line) { lines.push_back(line); });
@@ -73,10 +76,10 @@ TEST_F(ArchiveToolTest, RunnerWritesTheToolAndExtractsWithFoldersOverwritingFile
   SetCommandLineObserverForTesting(nullptr);
   ASSERT_TRUE(extracted);
 
-  const std::wstring tool = platform::NarrowToWide(scratch_.Path()) + L"\\7za.exe";
+  const std::wstring tool = platform::NarrowToWide(temp) + L"\\7za.exe";
   ASSERT_EQ(lines.size(), 1u);
-  EXPECT_EQ(lines[0], tool + L" x -y -aoa -o\"" + platform::NarrowToWide(output) + L"\" \"" +
-                          platform::NarrowToWide(archive) + L"\"");
+  EXPECT_EQ(lines[0], L"\"" + tool + L"\" x -y -aoa -o\"" + platform::NarrowToWide(output) +
+                          L"\" \"" + platform::NarrowToWide(archive) + L"\"");
   const auto carried = platform::FindProgramResource(L"EXE", 104);
   EXPECT_EQ(ReadFileOrEmpty(tool),
             std::string(static_cast<const char*>(carried.data), carried.size));
@@ -90,10 +93,11 @@ TEST_F(ArchiveToolTest, RunnerWritesTheToolAndExtractsWithFoldersOverwritingFile
             platform::WideToUtf8(L"\u4e2d\u6587"));
 }
 
-TEST_F(ArchiveToolTest, RunnerCountsAnyEndOfTheToolAsDoneButNotAToolItCannotWrite) {
+TEST_F(ArchiveToolTest, RunnerFailsWhenTheToolFailsOrCannotBeWritten) {
   const std::string damaged = WriteArchive("damaged.zip", fixtures::kTruncatedZip);
   platform::SetTempDirectoryForTesting(scratch_.Path() + "\\");
-  EXPECT_TRUE(ExtractArchive(damaged, scratch_.File("out")));
+  EXPECT_FALSE(ExtractArchive(damaged, scratch_.File("out")));
+  EXPECT_FALSE(ExtractArchive(scratch_.File("missing.zip"), scratch_.File("out")));
 
   std::vector<std::wstring> lines;
   SetCommandLineObserverForTesting([&](const std::wstring& line) { lines.push_back(line); });

@@ -3,11 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "install/retry_backoff.h"
 #include "platform/clock.h"
+#include "platform/crypto.h"
 #include "platform/files.h"
 #include "tests/install/fake_owner.h"
 #include "tests/install/test_support.h"
@@ -106,6 +110,57 @@ TEST_F(DownloaderTest, DownloadsAPackageWithRisingReportsThenOneFinalReport) {
   EXPECT_LE(record->stamp - before, platform::GetTickCount() - before) << "stamped on taking";
 }
 
+// The file a hash names is the only one that may stay: a different file, a malformed hash
+// and a tampered transfer are failed downloads whose file is gone; either case of the hex
+// digits is taken.
+TEST_F(DownloaderTest, ADownloadEndsWellOnlyWhenItsFileHasTheManifestsHash) {
+  platform::Sha256Digest digest{};
+  ASSERT_TRUE(platform::Sha256Of(package_, digest));
+  std::string hex;
+  for (unsigned char byte : digest) {
+    const char* digits = "0123456789abcdef";
+    hex += {digits[byte >> 4], digits[byte & 15]};
+  }
+  std::string upper = hex;
+  std::transform(upper.begin(), upper.end(), upper.begin(), ::toupper);
+  std::string other = hex;
+  other[63] = other[63] == '0' ? '1' : '0';
+  struct Case {
+    const char* what;
+    std::optional<std::string> sha256;
+    bool tampered;
+    bool finished;
+  };
+  const Case cases[] = {
+      {"no hash", std::nullopt, false, true},
+      {"the right hash", hex, false, true},
+      {"the right hash in capitals", upper, false, true},
+      {"another hash", other, false, false},
+      {"a hash too short", hex.substr(1), false, false},
+      {"not hexadecimal", std::string(64, 'g'), false, false},
+      {"empty", std::string(), false, false},
+      {"tampered bytes", hex, true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ApiStandin standin;
+    standin.WriteFile("dotnet4.exe", package_);
+    std::vector<std::string> options = {"--packages", standin.ScratchFolder()};
+    if (c.tampered) {
+      options.insert(options.end(), {"--tamper", "/dotnet4.exe=1"});
+    }
+    ASSERT_TRUE(standin.Start(options));
+    DownInfo task = Task();
+    task.url = standin.Url("/dotnet4.exe");
+    task.sha256 = c.sha256;
+    owner_ = std::make_unique<FakeOwner>();
+    const auto values = Download(task);
+    ASSERT_FALSE(values.empty());
+    EXPECT_EQ(values.back(), c.finished ? 100 : -1);
+    EXPECT_EQ(platform::PathExists(task.localPath), c.finished);
+  }
+}
+
 TEST_F(DownloaderTest, AServerThatAnnouncesNoLengthGetsOnlyTheFinalReport) {
   StartStandin({"/dotnet4.exe=chunked"});
   EXPECT_EQ(Download(Task()), std::vector<int32_t>{100});
@@ -179,6 +234,65 @@ TEST_F(DownloaderTest, DestroyingTheOwnerEndsADownloadFromASilentServer) {
   const uint32_t start = platform::GetTickCount();
   owner_.reset();
   EXPECT_LT(platform::GetTickCount() - start, 10000u) << "did not wait for the server";
+}
+
+}  // namespace
+
+namespace {
+
+TEST(RetryBackoffTest, DoublesFromHalfASecondUpToThirtySeconds) {
+  const struct {
+    uint32_t failures, delayMs;
+  } cases[] = {{0, 0},     {1, 500},   {2, 1000},  {3, 2000},   {4, 4000},     {5, 8000},
+               {6, 16000}, {7, 30000}, {8, 30000}, {40, 30000}, {1000, 30000}, {UINT32_MAX, 30000}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(RetryDelayMs(c.failures), c.delayMs) << c.failures;
+  }
+  EXPECT_EQ(RetryDelayMs(3, 10, 25), 25u);
+  EXPECT_EQ(RetryDelayMs(2, 10, 25), 20u);
+}
+
+// A task that failed before waits its backoff before it asks the server again; a first
+// attempt does not wait.
+TEST_F(DownloaderTest, ATaskThatFailedBeforeWaitsItsBackoffFirst) {
+  StartStandin();
+  CDownloaderThread::SetFirstRetryDelayForTesting(100);
+  const struct { uint32_t failures, atLeastMs, belowMs; } cases[] = {{0, 0, 400}, {3, 400, 2000}};
+  for (const auto& c : cases) {
+    owner_ = std::make_unique<FakeOwner>();
+    DownInfo task = Task();
+    task.failures = c.failures;
+    const uint32_t start = platform::GetTickCount();
+    const auto values = Download(task);
+    const uint32_t firstReport = owner_->Reports().front().receivedMs;
+    EXPECT_GE(firstReport - start, c.atLeastMs) << c.failures;
+    EXPECT_LT(firstReport - start, c.belowMs) << c.failures;
+    EXPECT_EQ(values.back(), 100);
+  }
+  CDownloaderThread::SetFirstRetryDelayForTesting(kFirstRetryDelayMs);
+}
+
+// A stop or the owner's destruction ends the wait before a retry at once, without a report.
+TEST_F(DownloaderTest, AStopEndsTheBackoffAtOnce) {
+  StartStandin();
+  DownInfo task = Task();
+  task.failures = 8;  // 30 s
+  ASSERT_TRUE(owner_->Downloader().Start());
+  owner_->Downloader().Post(task);
+  platform::Sleep(200);
+  uint32_t start = platform::GetTickCount();
+  owner_->Downloader().RequestStop();
+  ASSERT_TRUE(install_test::WaitUntil([&] { return !owner_->Downloader().IsRunning(); }));
+  EXPECT_LT(platform::GetTickCount() - start, 2000u);
+  EXPECT_TRUE(owner_->Reports().empty());
+
+  owner_ = std::make_unique<FakeOwner>();
+  ASSERT_TRUE(owner_->Downloader().Start());
+  owner_->Downloader().Post(task);
+  platform::Sleep(200);
+  start = platform::GetTickCount();
+  owner_.reset();
+  EXPECT_LT(platform::GetTickCount() - start, 2000u);
 }
 
 }  // namespace

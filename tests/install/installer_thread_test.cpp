@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "install/process_runner.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "tests/install/fake_owner.h"
@@ -129,20 +130,104 @@ TEST(InstallerThreadTest, EstimatesThreeHundredThousandBytesPerPoll) {
   }
 }
 
-TEST(InstallerThreadTest, AnInstalledPackageEndsTheWatchWhileItsProcessRunsOn) {
+// The .NET setup writes its key long before it ends: 100 is reported then, but the next
+// package is started only once that setup has ended, since a second installation started
+// meanwhile would fail with "another installation in progress".
+TEST(InstallerThreadTest, AnInstalledPackageReportsAtOnceButTheNextWaitsForItsProcess) {
   ScratchFolder scratch;
   const std::wstring marker = scratch.WideFile("ended");
   FakeOwner owner;
-  owner.install = StartsChild(L"sleep 400 0 \"" + marker + L"\"");
+  std::vector<bool> endedAtStart;
+  owner.install = [&](InstallInfo& task, platform::ProcessHandle& out) {
+    endedAtStart.push_back(platform::PathExists(marker));
+    out =
+        install_test::StartChild(task.size == 1 ? L"sleep 0" : L"sleep 600 0 \"" + marker + L"\"");
+    return out.IsValid();
+  };
   owner.installed = [](InstallInfo&) { return true; };
   owner.Installer().SetPollIntervalForTesting(1);
   ASSERT_TRUE(owner.Installer().Start());
   owner.Installer().Post(Task(1000000));
+  owner.Installer().Post(Task(1));
   ASSERT_TRUE(owner.WaitForFinal());
   EXPECT_EQ(owner.Values(), std::vector<int32_t>{100});
-  EXPECT_FALSE(platform::PathExists(marker)) << "the installer was still running";
-  EXPECT_TRUE(install_test::WaitUntil([&] { return platform::PathExists(marker); }))
-      << "and went on to its end";
+  EXPECT_FALSE(platform::PathExists(marker)) << "reported while the setup still ran";
+  ASSERT_TRUE(owner.WaitForReports(2, 10000));
+  EXPECT_EQ(owner.Values(), (std::vector<int32_t>{100, 100})) << "one 100 for each";
+  EXPECT_EQ(endedAtStart, (std::vector<bool>{false, true}))
+      << "the next package started only after the first setup ended";
+}
+
+// Real processes that end with 1618, as msiexec does while another installation runs: the
+// installer is started again after a pause, a bounded number of times.
+TEST(InstallerThreadTest, AnInstallerThatFindsAnotherInstallationRunningIsStartedAgain) {
+#ifndef _WIN32
+  GTEST_SKIP() << "POSIX exit codes have 8 bits: no process can end with 1618";
+#endif
+  const struct {
+    int busyRuns;
+    int expectedStarts;
+  } cases[] = {{1, 2}, {2, 3}, {40, 1 + static_cast<int>(CInstallerThread::kBusyRetries)}};
+  for (const auto& c : cases) {
+    FakeOwner owner;
+    int starts = 0;
+    owner.install = [&](InstallInfo&, platform::ProcessHandle& out) {
+      out = install_test::StartChild(++starts <= c.busyRuns ? L"sleep 20 1618" : L"sleep 20 0");
+      return out.IsValid();
+    };
+    owner.Installer().SetPollIntervalForTesting(5);
+    owner.Installer().SetBusyPauseForTesting(1);
+    ASSERT_TRUE(owner.Installer().Start());
+    owner.Installer().Post(Task(100000000));
+    ASSERT_TRUE(owner.WaitForFinal(30000)) << c.busyRuns;
+    platform::Sleep(50);
+    EXPECT_EQ(starts, c.expectedStarts) << c.busyRuns;
+    const auto values = owner.Values();
+    EXPECT_EQ(std::count(values.begin(), values.end(), 100), 1) << c.busyRuns;
+    EXPECT_EQ(values.back(), 100);
+    EXPECT_TRUE(std::is_sorted(values.begin(), values.end())) << "the estimate never falls";
+  }
+}
+
+// A stop during the pause before a new start ends the thread at once, starting nothing.
+TEST(InstallerThreadTest, AStopEndsThePauseBeforeANewStart) {
+#ifndef _WIN32
+  GTEST_SKIP() << "POSIX exit codes have 8 bits: no process can end with 1618";
+#endif
+  FakeOwner owner;
+  std::atomic<int> starts{0};
+  owner.install = [&](InstallInfo&, platform::ProcessHandle& out) {
+    ++starts;
+    out = install_test::StartChild(L"sleep 0 1618");
+    return out.IsValid();
+  };
+  owner.Installer().SetPollIntervalForTesting(5);
+  owner.Installer().SetBusyPauseForTesting(60000);
+  ASSERT_TRUE(owner.Installer().Start());
+  owner.Installer().Post(Task(1000000));
+  ASSERT_TRUE(install_test::WaitUntil([&] { return starts.load() == 1; }));
+  platform::Sleep(300);
+  const uint32_t stopped = platform::GetTickCount();
+  owner.Installer().RequestStop();
+  ASSERT_TRUE(install_test::WaitUntil([&] { return !owner.Installer().IsRunning(); }, 5000));
+  EXPECT_LT(platform::GetTickCount() - stopped, 2000u);
+  EXPECT_EQ(starts.load(), 1);
+}
+
+TEST(ExitCodeLineTest, NamesWhatEndedAndItsCode) {
+  const struct {
+    const wchar_t* what;
+    uint32_t code;
+    const wchar_t* line;
+  } cases[] = {
+      {L"Install C:\\Temp\\vc.exe", 0, L"Install C:\\Temp\\vc.exe exit code: 0\r\n"},
+      {L"CreateProcess msiexec.exe /i \"a.msi\" /qn", 1618,
+       L"CreateProcess msiexec.exe /i \"a.msi\" /qn exit code: 1618\r\n"},
+      {L"Install x", 3221225477u, L"Install x exit code: 3221225477\r\n"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ExitCodeLine(c.what, c.code), c.line);
+  }
 }
 
 TEST(InstallerThreadTest, ExceptionsFromTheInstalledCheckCountAsNo) {

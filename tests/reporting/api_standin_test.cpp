@@ -20,11 +20,13 @@ class ApiStandinTest : public testing::Test {
     standin_.WriteFile("chunked.exe", package_);
     standin_.WriteFile("cut.exe", package_);
     standin_.WriteFile("flaky.exe", package_);
+    standin_.WriteFile("crlf.exe", package_);
     manifest_ = standin_.WriteFile("manifest.json", "{\"list\":[]}");
     ASSERT_TRUE(standin_.Start({"--packages", standin_.ScratchFolder(), "--manifest", manifest_,
-                                "--fault", "/chunked.exe=chunked",     //
-                                "--fault", "/cut.exe=close-mid-body",  //
-                                "--fault", "/flaky.exe=fail-first:2:503"}));
+                                "--fault", "/chunked.exe=chunked",         //
+                                "--fault", "/cut.exe=close-mid-body",      //
+                                "--fault", "/flaky.exe=fail-first:2:503",  //
+                                "--fault", "/crlf.exe=trailing-crlf"}));
   }
 
   ApiStandin standin_;
@@ -56,6 +58,9 @@ TEST_F(ApiStandinTest, AppliesItsFaultModes) {
   response.clear();
   EXPECT_TRUE(HttpGet(standin_.Url("/flaky.exe"), response));
   EXPECT_TRUE(response == package_);
+  response.clear();
+  EXPECT_TRUE(HttpGet(standin_.Url("/crlf.exe"), response));
+  EXPECT_TRUE(response == package_ + "\r\n");
 }
 
 TEST_F(ApiStandinTest, DeciphersAndRecordsReports) {

@@ -132,6 +132,17 @@ TEST(PayloadCipherTest, DecodesUpToALineBreak) {
   EXPECT_EQ(DecryptPayload(cipherText + "\nxyz", PayloadKey), "7003");
 }
 
+TEST(PayloadCipherTest, IgnoresWhiteSpaceAtTheEnd) {
+  const std::string cipherText = EncryptPayload(R"({"pdfinstall":[]})", PayloadKey);
+  for (const char* tail : {"\r\n", "\n", "\r\n\r\n", " ", "  \t\n", "\n\n\n"}) {
+    EXPECT_EQ(DecryptPayload(cipherText + tail, PayloadKey), R"({"pdfinstall":[]})")
+        << testing::PrintToString(std::string(tail));
+  }
+  EXPECT_EQ(DecryptPayload(" \r\n", PayloadKey), "");
+  // White space before or inside the text is not the end: such a text is malformed.
+  EXPECT_EQ(DecryptPayload(" " + cipherText, PayloadKey), "");
+}
+
 TEST(PayloadCipherTest, LeavesAnImplausiblePaddingInPlace) {
   const unsigned char key[16] = {};
   for (const unsigned char last : {0x00, 0x11, 0xFF}) {

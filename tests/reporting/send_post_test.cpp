@@ -11,9 +11,12 @@
 #include <vector>
 
 #include "build_config.h"
+#include "platform/cancellation.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/network_state.h"
+#include "platform/processes.h"
+#include "platform/text_encoding.h"
 #include "platform/threading.h"
 #include "platform/window_messages.h"
 #include "reporting/api_urls.h"
@@ -152,6 +155,31 @@ TEST_F(SenderTest, TheOfflineWaitIsASecond) {
   const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
   EXPECT_GT(seconds, 0.7);
   EXPECT_LT(seconds, 2.0);
+}
+
+// A report still being posted when main returns completes during the exit: the sender is
+// stopped only after its post has its answer, and everything it uses then is still there.
+TEST_F(SenderTest, AReportCompletesDuringTheProcessExit) {
+  StartStandin({"--answer-delay-ms", "1500"});
+  std::wstring program = platform::ModuleFilePath();
+  program = program.substr(0, program.find_last_of(L"\\/") + 1) + L"exit_report_program";
+#ifdef _WIN32
+  program += L".exe";
+#endif
+  platform::ProcessHandle process;
+  uint32_t error = 0;
+  const Clock::time_point start = Clock::now();
+  ASSERT_TRUE(platform::StartProcess(
+      L"\"" + program + L"\" " + platform::Utf8ToWide(standin_.Host()), process, error))
+      << error;
+  ASSERT_EQ(platform::WaitUnlessCancelled(process.Waitable(), 20000),
+            platform::WaitResult::kSignalled);
+  const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  uint32_t exitCode = 1;
+  ASSERT_TRUE(process.ReadExitCode(exitCode));
+  EXPECT_EQ(exitCode, 0u) << "the exit went wrong while the report completed";
+  EXPECT_GT(seconds, 1.5) << "the exit waited for the answer";
+  EXPECT_EQ(StepsOf(standin_), std::vector<std::string>{"7001"});
 }
 
 TEST_F(SenderTest, ReportsPushedDuringAPostAreSentAfterIt) {

@@ -26,6 +26,7 @@ TEST(FaultRuleTest, ParsesEveryMode) {
       {"/c=delay:250", FaultMode::kDelay, 500, "", 0, 250},
       {"/d=close-mid-body", FaultMode::kCloseMidBody, 500, "", 0, 0},
       {"/e=chunked", FaultMode::kChunked, 500, "", 0, 0},
+      {"/api-pdf/get-zhq-package=trailing-crlf", FaultMode::kTrailingCrlf, 500, "", 0, 0},
       {"/f=never-answer", FaultMode::kNeverAnswer, 500, "", 0, 30000},
       {"/f=never-answer:12000", FaultMode::kNeverAnswer, 500, "", 0, 12000},
   };
@@ -74,6 +75,30 @@ TEST(StandinOptionsTest, ParsesOptionsAndRejectsBadOnes) {
     EXPECT_FALSE(ParseStandinOptions(arguments, ignored, error)) << arguments[0];
     EXPECT_FALSE(error.empty());
   }
+}
+
+TEST(StandinOptionsTest, SigningKeyAndTamperRules) {
+  StandinOptions options;
+  std::string error;
+  ASSERT_TRUE(ParseStandinOptions(
+      {"--sign-key", "/keys/release.pem", "--tamper", "/p/a.exe=2", "--tamper", "/b.msi=0"},
+      options, error))
+      << error;
+  EXPECT_EQ(options.signKeyFile, "/keys/release.pem");
+  ASSERT_EQ(options.tampers.size(), 2u);
+  EXPECT_EQ(options.tampers[0].path, "/p/a.exe");
+  EXPECT_EQ(options.tampers[0].count, 2u);
+  EXPECT_EQ(options.tampers[1].count, 0u);
+  for (const char* bad : {"/a.exe", "a.exe=1", "/a.exe=", "/a.exe=x", "=1"}) {
+    StandinOptions ignored;
+    EXPECT_FALSE(ParseStandinOptions({"--tamper", bad}, ignored, error)) << bad;
+  }
+
+  TamperCounter counter;
+  EXPECT_TRUE(counter.TakeTampered(2));
+  EXPECT_TRUE(counter.TakeTampered(2));
+  EXPECT_FALSE(counter.TakeTampered(2));
+  EXPECT_EQ(TamperedBytes(std::string("\x00\xff", 2)), std::string("\xff\x00", 2));
 }
 
 }  // namespace

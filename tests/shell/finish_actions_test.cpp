@@ -2,6 +2,7 @@
 // the elevation verb on systems that have user account control.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -92,13 +93,59 @@ TEST_F(FinishActionsTest, NothingStartsWithoutAnEntryAValueOrAFile) {
   EXPECT_FALSE(LaunchInstalledProduct(kProductRegistrationName));  // no entry
   registry_.SetString(kEntry, L"DisplayName", L"QuilloPDF转换器");
   EXPECT_FALSE(LaunchInstalledProduct(kProductRegistrationName));  // no DisplayIcon
-  registry_.SetString(kEntry, L"DisplayIcon", product_ + L",0");
-  EXPECT_FALSE(LaunchInstalledProduct(kProductRegistrationName));  // an icon index
+  registry_.SetString(kEntry, L"DisplayIcon", product_ + L",x");
+  EXPECT_FALSE(LaunchInstalledProduct(kProductRegistrationName));  // not an icon index
   registry_.SetString(kEntry, L"DisplayIcon", product_ + L".missing");
   EXPECT_FALSE(LaunchInstalledProduct(kProductRegistrationName));
   registry_.SetString(kEntry, L"DisplayIcon", std::wstring(300, L'x'));
   EXPECT_FALSE(LaunchInstalledProduct(kProductRegistrationName));  // longer than the buffer
   EXPECT_TRUE(launches_.empty());
+}
+
+// The forms installers write: quoted, with an icon index, with environment variables.
+TEST_F(FinishActionsTest, DisplayIconInTheFormsInstallersWriteStartsTheProduct) {
+  const std::wstring name = L"QuilloPDF_finish_test.exe";
+  const std::wstring folder = product_.substr(0, product_.size() - name.size());
+#ifdef _WIN32
+  ASSERT_EQ(_wputenv_s(L"QUILLO_FINISH_DIR", folder.c_str()), 0);
+#else
+  ASSERT_EQ(setenv("QUILLO_FINISH_DIR", platform::WideToUtf8(folder).c_str(), 1), 0);
+#endif
+  const std::wstring forms[] = {
+      product_,
+      L"\"" + product_ + L"\"",
+      L"\"" + product_ + L"\",0",
+      L"\"" + product_ + L"\", 0",
+      product_ + L",0",
+      product_ + L",-101",
+      product_ + L", 12",
+      L"  " + product_ + L"  ",
+      L"%QUILLO_FINISH_DIR%" + name,
+      L"\"%QUILLO_FINISH_DIR%" + name + L"\",0",
+  };
+  for (const auto& form : forms) {
+    launches_.clear();
+    registry_.SetString(kEntry, L"DisplayIcon", form);
+    EXPECT_TRUE(LaunchInstalledProduct(kProductRegistrationName)) << platform::WideToUtf8(form);
+    ASSERT_EQ(launches_.size(), 1u) << platform::WideToUtf8(form);
+    EXPECT_EQ(launches_[0].file, product_) << platform::WideToUtf8(form);
+  }
+
+  const struct {
+    const wchar_t* value;
+    const wchar_t* program;
+  } programs[] = {
+      {L"C:\\a,b\\p.exe", L"C:\\a,b\\p.exe"},  // a comma inside the path stays
+      {L"C:\\p.exe,", L"C:\\p.exe,"},
+      {L"C:\\p.exe,1a", L"C:\\p.exe,1a"},
+      {L"\"C:\\p q.exe", L"C:\\p q.exe"},  // an unclosed quote takes the rest
+      {L"%QUILLO_NO_SUCH_VARIABLE%\\p.exe", L"%QUILLO_NO_SUCH_VARIABLE%\\p.exe"},
+      {L"", L""},
+      {L"\"\"", L""},
+  };
+  for (const auto& c : programs) {
+    EXPECT_EQ(ProgramOfDisplayIcon(c.value), c.program) << platform::WideToUtf8(c.value);
+  }
 }
 
 }  // namespace

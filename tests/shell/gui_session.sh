@@ -4,8 +4,10 @@
 #
 #   session_init OUT_DIR PROBE_EXE   artefacts go to OUT_DIR (screenshots/, reports.jsonl, ...)
 #   session_prefix                   a fresh Wine prefix in OUT_DIR/prefix
-#   session_display                  an Xvfb display of its own (sets DISPLAY), after session_prefix
-#   session_standin PROGRAM PACKAGES the stand-in on 127.0.0.1:38471 with the demo manifest
+#   session_display                  an Xvfb display of its own (sets DISPLAY) with a compositing
+#                                    manager, after session_prefix
+#   session_standin PROGRAM PACKAGES [OPTION...]
+#                                    the stand-in on 127.0.0.1:38471 with the demo manifest
 #   session_stop                     stops what the session started (also on exit)
 
 session_repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -20,6 +22,7 @@ session_init() {
   SESSION_REPORTS=$SESSION_OUT/reports.jsonl
   SESSION_EVENTS=$SESSION_OUT/standin-events.log
   session_xvfb_pid=""
+  session_compositor_pid=""
   session_standin_pid=""
   mkdir -p "$SESSION_OUT"
   rm -rf "$SESSION_SHOTS" "$SESSION_REPORTS" "$SESSION_EVENTS"
@@ -36,7 +39,10 @@ session_display() {
   local displayfile
   "$session_repo/scripts/wine-unmanaged-windows.sh" "$WINEPREFIX"
   displayfile=$(mktemp)
-  Xvfb -displayfd 5 -screen 0 1024x768x24 -wr -nolisten tcp 5>"$displayfile" 2>/dev/null &
+  # A session with a network of its own also has its own socket folder for displays (see
+  # session_standin): its display needs no lock shared with the machine's other displays.
+  Xvfb -displayfd 5 -screen 0 1024x768x24 -wr -nolisten tcp ${SESSION_OWN_NETWORK:+-nolock} \
+    5>"$displayfile" 2>"$SESSION_OUT/xvfb.log" &
   session_xvfb_pid=$!
   for _ in $(seq 100); do
     [ -s "$displayfile" ] && break
@@ -45,14 +51,23 @@ session_display() {
   export DISPLAY=":$(head -n1 "$displayfile")"
   rm -f "$displayfile"
   [ "$DISPLAY" != ":" ] || fail "Xvfb did not start"
+  # As on Windows, layered windows are blended with what lies below them: the shadow around
+  # the main window shows as a shadow, not as a black frame.
+  xcompmgr 2>/dev/null &
+  session_compositor_pid=$!
 }
 
-# The setup talks to the compiled-in port, so runs that need it take turns.
+# The setup talks to the compiled-in port, so runs that need it take turns, unless the
+# session has a network namespace of its own (SESSION_OWN_NETWORK=1, which also means a
+# private /tmp/.X11-unix: display numbers are then private too). Options after the
+# packages folder go to the stand-in (--fault ...).
 session_standin() {
-  exec 8>"/tmp/quillo-api-port-$session_port.lock"
-  flock -w 900 8 || fail "port $session_port stayed taken by another run"
+  if [ -z "${SESSION_OWN_NETWORK:-}" ]; then
+    exec 8>"/tmp/quillo-api-port-$session_port.lock"
+    flock -w 900 8 || fail "port $session_port stayed taken by another run"
+  fi
   "$1" --port "$session_port" --manifest "$2/manifest.json" --packages "$2" \
-    --report-log "$SESSION_REPORTS" --idle-exit 900 >"$SESSION_OUT/standin.log" 2>&1 &
+    --report-log "$SESSION_REPORTS" --idle-exit 900 "${@:3}" >"$SESSION_OUT/standin.log" 2>&1 &
   session_standin_pid=$!
   wait_until 10 curl -sf "http://127.0.0.1:$session_port/standin/ping" >/dev/null ||
     fail "the API stand-in did not start: $(cat "$SESSION_OUT/standin.log")"
@@ -62,11 +77,12 @@ session_stop() {
   if [ -n "${WINEPREFIX:-}" ]; then
     WINEPREFIX=$WINEPREFIX /usr/lib/wine/wineserver -k 2>/dev/null || true
   fi
-  for pid in $session_standin_pid $session_xvfb_pid; do
+  for pid in $session_standin_pid $session_compositor_pid $session_xvfb_pid; do
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
   done
   session_standin_pid=""
+  session_compositor_pid=""
   session_xvfb_pid=""
 }
 

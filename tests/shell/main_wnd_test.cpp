@@ -189,14 +189,59 @@ TEST_F(MainWindowTest, PassingTheChecksShowsTheProgressPageAndStartsTheRun) {
   EXPECT_EQ(Text(L"progressLbl"), L" 2%");
 }
 
+TEST_F(MainWindowTest, ARunThatEndsWithoutPackagesReturnsToTheInstallPageWithTheNetworkTip) {
+  ASSERT_TRUE(CUiTestDriver::Click(*window, L"showExtWndOpt"));
+  EXPECT_TRUE(ClickInstall().empty());
+  ASSERT_EQ(WaitForSteps(2).size(), 2u);
+  SendFromController(WM_INSTALL_PROGRESS, 2);
+  ASSERT_EQ(Page(), 1);
+
+  std::vector<std::wstring> tips;
+  OnModalWindow([&](WindowImplBase& tip, const std::wstring&) {
+    // The window is back on its first page before the tip asks for attention.
+    EXPECT_EQ(Page(), 0);
+    tips.push_back(TipTextOf(tip));
+    CUiTestDriver::Click(tip, L"btnOk");
+  });
+  SendFromController(WM_INSTALL_FAILED, 0);
+  CUiTestDriver::OnModalLoop(nullptr);
+  EXPECT_EQ(tips, std::vector<std::wstring>{L"没有检测到网络，请连接后重试"});
+  EXPECT_EQ(Page(), 0);
+  EXPECT_EQ(Height(), 470);
+  EXPECT_EQ(Text(L"progressLbl"), L"0%");
+  EXPECT_EQ(Find<DuiLib::CProgressUI>(L"installPro")->GetValue(), 0);
+  EXPECT_TRUE(InstallEnabled());
+  EXPECT_TRUE(LicenseTicked());
+  EXPECT_TRUE(Find(L"extOptions")->IsVisible());
+
+  // A late or repeated failure message finds no run to end and changes nothing.
+  SendFromController(WM_INSTALL_FAILED, 0);
+  EXPECT_EQ(Page(), 0);
+
+  EXPECT_TRUE(ClickInstall().empty());
+  EXPECT_EQ(Page(), 1);
+  EXPECT_EQ(Height(), 266);
+  EXPECT_EQ(WaitForSteps(3), (std::vector<std::string>{"7001", "7002", "7002"}))
+      << "a fresh run fetched the manifest again";
+}
+
 TEST_F(MainWindowTest, ProgressShowsAsARightAlignedPercentage) {
   const struct {
     uintptr_t value;
     int bar;
     const wchar_t* text;
   } cases[] = {
-      {1, 1, L" 1%"},   {9, 9, L" 9%"},      {10, 10, L"10%"}, {42, 42, L"42%"},
-      {99, 99, L"99%"}, {100, 100, L"100%"}, {0, 0, L" 0%"},   {250, 0, L"100%"},
+      {1, 1, L" 1%"},
+      {9, 9, L" 9%"},
+      {10, 10, L"10%"},
+      {42, 42, L"42%"},
+      {99, 99, L"99%"},
+      {100, 100, L"100%"},
+      {0, 0, L" 0%"},
+      {250, 0, L"100%"},
+      // Single precision made these one less.
+      {53, 53, L"53%"},
+      {59, 59, L"59%"},
   };
   for (const auto& c : cases) {
     SendFromController(WM_INSTALL_PROGRESS, c.value);
@@ -219,6 +264,11 @@ TEST_F(MainWindowTest, TheFinishSequenceReportsFillsPausesAndShowsTheFinishedPag
   EXPECT_EQ(pauses, std::vector<uint32_t>{500});
   EXPECT_EQ(Page(), 2);
   EXPECT_EQ(Height(), 400);
+  // The page's content fits the window: the start-using button is whole.
+  CUiTestDriver::PumpMessages();
+  const auto button = Find(L"startuseBtn")->GetPos();
+  EXPECT_GT(button.Height(), 0);
+  EXPECT_LE(button.bottom, 400) << "the start-using button is cut";
   EXPECT_EQ(WaitForSteps(3), (std::vector<std::string>{"7001", "7002", "7003"}));
 }
 

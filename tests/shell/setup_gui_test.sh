@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The whole setup program as a user meets it: the real program, copied to setup_P7_1.exe,
-# under wine64 on an Xvfb display of its own and in a fresh Wine prefix, against the API
-# stand-in (demo manifest, stand-in packages) on the port the program has compiled in.
+# on an Xvfb display of its own and in a fresh 64-bit Wine prefix (the 32-bit release runs
+# there under WoW64, as on 64-bit Windows), against the API stand-in (demo manifest,
+# stand-in packages) on the port the program has compiled in.
 # Real mouse clicks (xdotool); screenshots of the pages, the agreement and both tips stay in
 # OUT_DIR/screenshots, with the stand-in's report log and the packages' event log beside.
 #
@@ -28,7 +29,18 @@ export QUILLO_STANDIN_LOG="Z:${SESSION_EVENTS//\//\\}"
 export QUILLO_STANDIN_SETUP_MS=9000 QUILLO_STANDIN_DOTNET_MS=1500 QUILLO_STANDIN_VCREDIST_MS=300
 
 main=quillo_trans_Install
-product_log="$SESSION_PREFIX/drive_c/Program Files/QuilloPDF/started.log"
+# A 32-bit setup on 64-bit Windows installs the 32-bit product into the folder for 32-bit
+# programs and registers it in the 32-bit registry view.
+uninstall_64='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+uninstall_32='HKLM\Software\Wow6432Node\Microsoft\Windows\CurrentVersion\Uninstall'
+if file -b "$setup_exe" | grep -q '^PE32 '; then
+  program_files='Program Files (x86)'
+  product_view=$uninstall_32
+else
+  program_files='Program Files'
+  product_view=$uninstall_64
+fi
+product_log="$SESSION_PREFIX/drive_c/$program_files/QuilloPDF/started.log"
 
 expect_window() { # TITLE CLASS WIDTH HEIGHT OWNER
   probe "$1" || fail "no window $1"
@@ -136,8 +148,16 @@ note "finished: the page at 400, reports 7002 and 7003"
 wait_until 20 has_report P7 3.0.1.0 7003 || fail "no report 7003: $(report_steps | tr '\n' ' ')"
 has_report P7 3.0.1.0 7002 || fail "no report 7002: $(report_steps | tr '\n' ' ')"
 screenshot 8-finished-page "$main"
-grep -q 'installer start /S /D=C:\\Program Files\\QuilloPDF' "$SESSION_EVENTS" ||
+grep -qF "installer start /S /D=C:\\$program_files\\QuilloPDF" "$SESSION_EVENTS" ||
   fail "the product's setup did not get the default folder: $(cat "$SESSION_EVENTS")"
+registry() { "$session_wine" reg query "$@" 2>/dev/null | tr -d '\r'; }
+# reg prints the Chinese characters of the product's key as question marks.
+registry "$product_view" /s | grep -qF "InstallLocation    REG_SZ    C:\\$program_files\\QuilloPDF" ||
+  fail "the product is not registered in $product_view: $(registry "$product_view" /s)"
+# The SDK is the one for the machine's own architecture, registered in the 64-bit view.
+sdks=$(registry "$uninstall_64" /s | grep -o 'BCL easyConverter SDK 5 Word (..-bit)' || true)
+[ "$sdks" = "BCL easyConverter SDK 5 Word (64-bit)" ] ||
+  fail "the 64-bit view holds the SDKs '${sdks:-none}', not the 64-bit one alone"
 
 note "start using: the window hides, the product starts, the setup ends with 1"
 click "$main" 300 376

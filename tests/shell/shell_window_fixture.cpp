@@ -26,7 +26,11 @@ void ShellWindowTest::SetUpTestSuite() {
       std::string(reinterpret_cast<const char*>(kAgreementTxt), sizeof kAgreementTxt));
   DuiLib::CPaintManagerUI::SetResourceZip(kSkinZip, sizeof kSkinZip);
   standin = std::make_unique<ApiStandin>();
-  const std::string manifest = standin->WriteFile("manifest.json", R"({"pdfinstall":[]})");
+  // One package that can never arrive (nothing listens on port 1): a run started by a test
+  // stays on the progress page at 2 % until the window goes.
+  const std::string manifest = standin->WriteFile(
+      "manifest.json",
+      R"({"pdfinstall":[{"name":"fontPack","url":"http://127.0.0.1:1/f.dat","size":"1000"}]})");
   ASSERT_TRUE(standin->Start({"--manifest", manifest}));
   SetApiHostForTesting(standin->Host());
 }

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 #include "platform/cancellation.h"
@@ -195,6 +196,34 @@ TEST(WorkerThreadTest, DestructionOfAnIdleWorkerIsPrompt) {
     ASSERT_TRUE(worker.WaitForHandled(1));
   }
   EXPECT_LT(platform::GetTickCount() - start, 2000u);
+}
+
+}  // namespace
+
+namespace {
+
+// An exception from a handler would end the whole process if it left the thread: the
+// thread ends instead, and its owner can still be destroyed.
+TEST(WorkerThreadTest, AnExceptionFromAHandlerEndsOnlyTheThread) {
+  for (const bool standard : {true, false}) {
+    RecordingWorker worker;
+    worker.onTask = [standard](int task) {
+      if (task == 2) {
+        if (standard) {
+          throw std::runtime_error("handler failed");
+        }
+        throw 42;
+      }
+    };
+    worker.Post(1);
+    worker.Post(2);
+    worker.Post(3);
+    ASSERT_TRUE(worker.Start());
+    ASSERT_TRUE(worker.WaitForHandled(1));
+    ASSERT_TRUE(worker.WaitUntilEnded());
+    platform::Sleep(50);
+    EXPECT_EQ(worker.Handled(), std::vector<int>{1});
+  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <json/json.h>
 
 #include <cstdlib>
+#include <memory>
 #include <random>
 #include <sstream>
 
@@ -39,9 +40,9 @@ int ReadPort(const std::string& portFile) {
 
 StandinReport ParseReport(const std::string& line) {
   Json::Value value;
-  std::istringstream stream(line);
+  const std::unique_ptr<Json::CharReader> reader(Json::CharReaderBuilder().newCharReader());
   StandinReport report;
-  if (Json::parseFromStream(Json::CharReaderBuilder(), stream, &value, nullptr)) {
+  if (reader->parse(line.data(), line.data() + line.size(), &value, nullptr)) {
     report.channel = value["channel"].asString();
     report.version = value["version"].asString();
     report.step = value["step"].asString();

@@ -63,6 +63,10 @@ bool ParseModeArguments(const std::string& mode, const std::string& arguments, F
     return args.size() == 2 && ParseDecimal(args[0], 1000000000, rule.count) && rule.count > 0 &&
            ParseDecimal(args[1], kLongestWaitMs, rule.milliseconds);
   }
+  if (mode == "trailing-crlf") {
+    rule.mode = FaultMode::kTrailingCrlf;
+    return arguments.empty();
+  }
   if (mode == "close-mid-body" || mode == "chunked") {
     rule.mode = mode == "chunked" ? FaultMode::kChunked : FaultMode::kCloseMidBody;
     return arguments.empty();

@@ -13,6 +13,7 @@ enum class FaultMode {
   kChunked,       // the normal body without Content-Length, in chunks
   kNeverAnswer,   // reads the request and stays silent for `milliseconds`, then closes
   kSlowBody,      // the whole body with its Content-Length, `count` bytes every `milliseconds`
+  kTrailingCrlf,  // the normal body followed by "\r\n", as many web frameworks end a body
 };
 
 struct FaultRule {

@@ -46,6 +46,16 @@ const std::map<std::string, Setter>& Setters() {
       {"--idle-exit", Count(&StandinOptions::idleExitSeconds, 86400)},
       {"--lifetime", Count(&StandinOptions::lifetimeSeconds, 86400)},
       {"--scratch-dir", Text(&StandinOptions::scratchDir)},
+      {"--sign-key", Text(&StandinOptions::signKeyFile)},
+      {"--tamper",
+       [](const std::string& value, StandinOptions& options, std::string& error) {
+         TamperRule rule;
+         if (!ParseTamperRule(value, rule, error)) {
+           return false;
+         }
+         options.tampers.push_back(rule);
+         return true;
+       }},
       {"--fault",
        [](const std::string& value, StandinOptions& options, std::string& error) {
          FaultRule rule;

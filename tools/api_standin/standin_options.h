@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tools/api_standin/fault_rule.h"
+#include "tools/api_standin/tamper_rule.h"
 
 struct StandinOptions {
   int port = 0;  // 0: an ephemeral port, printed on start-up
@@ -20,6 +21,9 @@ struct StandinOptions {
   uint32_t lifetimeSeconds = 0;  // 0: no lifetime limit
   std::string scratchDir;        // removed with its contents when the stand-in stops
   std::vector<FaultRule> faults;
+  // Signing the manifest and tampering with packages, apart from the fault rules.
+  std::string signKeyFile;  // a PEM private key; empty: manifests go out unsigned
+  std::vector<TamperRule> tampers;
 };
 
 // False with `error` set when an option is unknown, lacks its value or has a bad value.

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <thread>
 
+#include "reporting/manifest_signature.h"
 #include "reporting/payload_cipher.h"
 
 namespace {
@@ -44,13 +45,26 @@ StandinServer::StandinServer(StandinOptions options)
   for (size_t i = 0; i < options_.faults.size(); ++i) {
     failures_.push_back(std::make_unique<FailureCounter>());
   }
+  for (size_t i = 0; i < options_.tampers.size(); ++i) {
+    tampered_.push_back(std::make_unique<TamperCounter>());
+  }
+  if (!options_.signKeyFile.empty()) {
+    signer_ = ManifestSigner::FromPemFile(options_.signKeyFile);
+    if (signer_ == nullptr) {
+      std::fprintf(stderr, "api_standin: no private key in %s; manifests go out unsigned\n",
+                   options_.signKeyFile.c_str());
+    }
+  }
   const auto dispatch = [this](const httplib::Request& request, httplib::Response& response) {
     Dispatch(request, response);
   };
   server_.Get(".*", dispatch);
   server_.Post(".*", dispatch);
-  server_.set_logger([](const httplib::Request& request, const httplib::Response& response) {
-    std::printf("%s %s -> %d\n", request.method.c_str(), request.path.c_str(), response.status);
+  // Each line starts with the milliseconds since the start, so that a test can see how
+  // requests were spaced.
+  server_.set_logger([this](const httplib::Request& request, const httplib::Response& response) {
+    std::printf("%lld %s %s -> %d\n", static_cast<long long>(NowMs() - startMs_),
+                request.method.c_str(), request.path.c_str(), response.status);
     std::fflush(stdout);
   });
 }
@@ -159,6 +173,10 @@ bool StandinServer::ApplyFaultBefore(size_t index, httplib::Response& response) 
 }
 
 void StandinServer::ApplyFaultAfter(const FaultRule& rule, httplib::Response& response) {
+  if (rule.mode == FaultMode::kTrailingCrlf) {
+    response.body += "\r\n";
+    return;
+  }
   if (rule.mode != FaultMode::kCloseMidBody && rule.mode != FaultMode::kChunked &&
       rule.mode != FaultMode::kSlowBody) {
     return;
@@ -245,6 +263,24 @@ void StandinServer::ServeManifest(httplib::Response& response) {
     return;
   }
   Answer(response, 200, EncryptPayload(manifest, options_.key));
+  SignManifest(manifest, response);
+}
+
+void StandinServer::SignManifest(const std::string& plain, httplib::Response& response) const {
+  if (signer_ != nullptr) {
+    response.set_header(kManifestSignatureHeader, signer_->Sign(plain));
+  }
+}
+
+std::string StandinServer::MaybeTampered(const std::string& path, std::string bytes) {
+  for (size_t i = 0; i < options_.tampers.size(); ++i) {
+    if (options_.tampers[i].path == path && tampered_[i]->TakeTampered(options_.tampers[i].count)) {
+      std::printf("tampered %s\n", path.c_str());
+      std::fflush(stdout);
+      return TamperedBytes(std::move(bytes));
+    }
+  }
+  return bytes;
 }
 
 void StandinServer::ServePackage(const std::string& path, httplib::Response& response) {
@@ -255,5 +291,5 @@ void StandinServer::ServePackage(const std::string& path, httplib::Response& res
     return;
   }
   response.status = 200;
-  response.set_content(bytes, "application/octet-stream");
+  response.set_content(MaybeTampered(path, std::move(bytes)), "application/octet-stream");
 }

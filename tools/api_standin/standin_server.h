@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "tools/api_standin/fault_rule.h"
+#include "tools/api_standin/manifest_signer.h"
 #include "tools/api_standin/report_log.h"
 #include "tools/api_standin/standin_options.h"
 
@@ -47,11 +48,18 @@ class StandinServer {
   bool WaitUnlessStopping(uint32_t milliseconds);
   void Watch();
   int64_t NowMs() const;
+  // Adds the signature header when a signing key was given.
+  void SignManifest(const std::string& plain, httplib::Response& response) const;
+  // The bytes to serve for `path`: the file's own, or altered ones while a tamper rule
+  // for it still has requests to spoil.
+  std::string MaybeTampered(const std::string& path, std::string bytes);
 
   StandinOptions options_;
   httplib::Server server_;
   ReportLog reports_;
   std::vector<std::unique_ptr<FailureCounter>> failures_;  // one per fault rule
+  std::vector<std::unique_ptr<TamperCounter>> tampered_;   // one per tamper rule
+  std::unique_ptr<ManifestSigner> signer_;
   std::mutex stopLock_;
   std::condition_variable stopSignal_;
   bool stopping_ = false;

@@ -1,6 +1,7 @@
-// download_benchmark URL FILE: downloads URL into FILE with the setup's downloader thread and
-// prints the time, the throughput, the number of progress reports and the process's peak
-// memory. run_download_benchmark.sh runs it beside curl against the API stand-in.
+// download_benchmark URL FILE [SHA256]: downloads URL into FILE with the setup's downloader
+// thread (checking the file's SHA-256 afterwards when one is given, as for a manifest entry
+// with "sha256") and prints the time, the throughput, the number of progress reports and the
+// process's peak memory. run_download_benchmark.sh runs it beside curl against the API stand-in.
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -37,14 +38,17 @@ class BenchmarkOwner : public CControlThread {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: download_benchmark URL FILE\n");
+  if (argc != 3 && argc != 4) {
+    std::fprintf(stderr, "usage: download_benchmark URL FILE [SHA256]\n");
     return 2;
   }
   DownInfo task;
   task.kind = PKG_INSTALLER;
   task.url = argv[1];
   task.localPath = argv[2];
+  if (argc == 4) {
+    task.sha256 = argv[3];
+  }
   BenchmarkOwner owner;
   owner.Start();
   const auto start = std::chrono::steady_clock::now();

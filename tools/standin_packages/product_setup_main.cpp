@@ -2,7 +2,9 @@
 // "<file>" /S /D=<folder>. It puts the stand-in product program into the folder, takes a
 // while as a real setup does (QUILLO_STANDIN_SETUP_MS, default 3000 ms), and then registers
 // the product in the list of installed programs under "QuilloPDF转换器", with the program's
-// full path as "DisplayIcon": that entry is how the setup finds the product to start.
+// full path as "DisplayIcon": that entry is how the setup finds the product to start. With
+// QUILLO_STANDIN_ICON_FORM=quoted-index the value takes the form many installers write
+// instead: the path in double quotes followed by ",0".
 //
 // Any other command line ends it with kExitInvalidCommandLine before it writes anything.
 #include <shlobj.h>
@@ -51,10 +53,19 @@ bool WriteProductProgram(const std::wstring& path) {
   return CloseHandle(file) && ok;
 }
 
+std::wstring DisplayIconOf(const std::wstring& program) {
+  wchar_t form[32] = {};
+  const DWORD length = GetEnvironmentVariableW(L"QUILLO_STANDIN_ICON_FORM", form, 32);
+  if (length > 0 && length < 32 && std::wstring(form) == L"quoted-index") {
+    return L"\"" + program + L"\",0";
+  }
+  return program;
+}
+
 bool RegisterProduct(const std::wstring& folder, const std::wstring& program) {
   return WriteMachineTexts(std::wstring(kUninstallKey) + L"\\" + kRegistrationName,
                            {{L"DisplayName", kRegistrationName},
-                            {L"DisplayIcon", program},
+                            {L"DisplayIcon", DisplayIconOf(program)},
                             {L"InstallLocation", folder},
                             {L"Publisher", L"Quillo"}});
 }

@@ -2,9 +2,14 @@
 // takes a moment (QUILLO_STANDIN_VCREDIST_MS, default 1000 ms) and then registers the
 // runtime in the list of installed programs under the display name that the setup's
 // prerequisite test searches for.
+//
+// When QUILLO_STANDIN_BUSY_ONCE names a file that does not exist yet, it creates that file
+// and ends at once with 1618 (ERROR_INSTALL_ALREADY_RUNNING), as a Windows Installer based
+// setup does while another installation runs; the next start installs as usual.
 #include <windows.h>
 
 #include "tools/standin_packages/delay.h"
+#include "tools/standin_packages/event_log.h"
 #include "tools/standin_packages/machine_registry.h"
 #include "tools/standin_packages/quiet_setup.h"
 
@@ -21,8 +26,30 @@ bool Install() {
        {L"DisplayVersion", L"14.0.24215"}});
 }
 
+constexpr int kExitInstallAlreadyRunning = 1618;
+
+// True when this start plays the installation that found another one running.
+bool FindsAnotherInstallationRunning() {
+  wchar_t marker[MAX_PATH] = {};
+  const DWORD length = GetEnvironmentVariableW(L"QUILLO_STANDIN_BUSY_ONCE", marker, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) {
+    return false;
+  }
+  const HANDLE file =
+      CreateFileW(marker, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    return false;  // already there: the busy start has been played
+  }
+  CloseHandle(file);
+  return true;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  if (FindsAnotherInstallationRunning()) {
+    RecordEvent(L"vcredist2015", L"busy");
+    return kExitInstallAlreadyRunning;
+  }
   return RunQuietSetup(L"vcredist2015", Install);
 }
