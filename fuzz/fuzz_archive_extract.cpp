@@ -32,6 +32,11 @@ struct Scratch {
     fs::remove_all(box);
     fs::create_directories(work);
   }
+  // libFuzzer ends a timed run through exit(), which runs this.
+  ~Scratch() {
+    std::error_code ignored;
+    fs::remove_all(box, ignored);
+  }
 };
 
 std::wstring Wide(const fs::path& path) {
