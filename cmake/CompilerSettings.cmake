@@ -25,11 +25,16 @@ else()
     add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
                         -fno-sanitize-recover=all)
     add_link_options(-fsanitize=address,undefined)
+  elseif(QUILLO_SANITIZE STREQUAL "fuzzer")
+    # Everything carries libFuzzer's coverage hooks; only the fuzz targets link its main.
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                        -fno-sanitize-recover=all)
+    add_link_options(-fsanitize=address,undefined)
   elseif(QUILLO_SANITIZE STREQUAL "thread")
     add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
     add_link_options(-fsanitize=thread)
   elseif(NOT QUILLO_SANITIZE STREQUAL "")
-    message(FATAL_ERROR "QUILLO_SANITIZE must be empty, address or thread")
+    message(FATAL_ERROR "QUILLO_SANITIZE must be empty, address, thread or fuzzer")
   endif()
 endif()
 

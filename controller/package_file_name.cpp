@@ -4,6 +4,8 @@
 #include <array>
 #include <cctype>
 
+#include "platform/text_encoding.h"
+
 namespace {
 
 constexpr size_t kMaxNameBytes = 120;
@@ -19,10 +21,11 @@ std::string Uppercase(std::string text) {
   return text;
 }
 
-// Windows opens these as devices whatever extension follows them.
+// Windows opens these as devices whatever extension or blanks before it follow them.
 bool IsDeviceName(const std::string& name) {
   static constexpr std::array<std::string_view, 4> kDevices = {"CON", "PRN", "AUX", "NUL"};
-  const std::string stem = Uppercase(name.substr(0, name.find('.')));
+  std::string stem = Uppercase(name.substr(0, name.find('.')));
+  stem.erase(stem.find_last_not_of(' ') + 1);
   if (std::find(kDevices.begin(), kDevices.end(), stem) != kDevices.end()) {
     return true;
   }
@@ -43,6 +46,20 @@ std::string CutToLength(const std::string& name, size_t limit) {
   return name.substr(0, end);
 }
 
+// Bytes that form no character of code page 936 would reach Windows as "?", which no file
+// name may hold: they become "_".
+std::string WholeCharacters(const std::string& name) {
+  std::wstring wide = platform::NarrowToWide(name);
+  std::replace(wide.begin(), wide.end(), L'?', L'_');
+  return platform::WideToNarrow(wide);
+}
+
+void DropTrailingDotsAndBlanks(std::string& name) {
+  while (!name.empty() && (name.back() == '.' || name.back() == ' ')) {
+    name.pop_back();
+  }
+}
+
 std::string LimitLength(const std::string& name) {
   if (name.size() <= kMaxNameBytes) {
     return name;
@@ -55,7 +72,54 @@ std::string LimitLength(const std::string& name) {
          extension;
 }
 
+// The upper case of the letters code page 936 holds in both cases (Latin, Greek, Cyrillic,
+// full-width Latin and Roman numerals), as Windows' file systems fold them.
+wchar_t UpperCase(wchar_t c) {
+  const auto in = [c](unsigned first, unsigned last) {
+    return static_cast<unsigned>(c) >= first && static_cast<unsigned>(c) <= last;
+  };
+  if (in(L'a', L'z') || (in(0x3B1, 0x3C9) && c != 0x3C2) || in(0x430, 0x44F) ||
+      in(0xFF41, 0xFF5A)) {
+    return static_cast<wchar_t>(c - 0x20);
+  }
+  if (in(0x450, 0x45F)) {
+    return static_cast<wchar_t>(c - 0x50);
+  }
+  if (in(0x2170, 0x217F)) {
+    return static_cast<wchar_t>(c - 0x10);
+  }
+  return c;
+}
+
+std::string WithSuffix(const std::string& name, int suffix) {
+  const size_t dot = name.rfind('.');
+  const size_t stemEnd = dot == std::string::npos ? name.size() : dot;
+  return name.substr(0, stemEnd) + "_" + std::to_string(suffix) + name.substr(stemEnd);
+}
+
+// The form in which Windows compares the file name `name`.
+std::wstring FileNameKey(const std::string& name) {
+  std::wstring key = platform::NarrowToWide(name);
+  while (!key.empty() && (key.back() == L'.' || key.back() == L' ')) {
+    key.pop_back();
+  }
+  std::transform(key.begin(), key.end(), key.begin(), UpperCase);
+  return key;
+}
+
 }  // namespace
+
+std::string UniqueFileNames::Claim(const std::string& name) {
+  const std::wstring key = FileNameKey(name);
+  std::string claimed = name;
+  if (!taken_.insert(key).second) {
+    int& suffix = nextSuffix_.try_emplace(key, 2).first->second;
+    do {
+      claimed = WithSuffix(name, suffix++);
+    } while (!taken_.insert(FileNameKey(claimed)).second);
+  }
+  return claimed;
+}
 
 std::string PackageFileName(const std::string& url) {
   const std::string path = url.substr(0, url.find_first_of("?#"));
@@ -66,14 +130,16 @@ std::string PackageFileName(const std::string& url) {
       c = '_';
     }
   }
-  while (!name.empty() && (name.back() == '.' || name.back() == ' ')) {
-    name.pop_back();
-  }
+  name = WholeCharacters(name);
+  DropTrailingDotsAndBlanks(name);
   if (name.empty()) {
     return name;
   }
   if (IsDeviceName(name)) {
     name = "_" + name;
   }
-  return LimitLength(name);
+  // The cut can end the name in a dot or blank, which Windows would drop from the file name.
+  name = LimitLength(name);
+  DropTrailingDotsAndBlanks(name);
+  return name;
 }

@@ -6,27 +6,26 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 
 // The part of `url` after its last "/", once a query ("?") or fragment ("#") is cut off, with
-// characters that cannot appear in a Windows file name replaced by "_", trailing dots and
-// blanks removed, device names ("CON", "NUL", "COM1", ...) prefixed with "_", and at most
-// 120 bytes long (the extension kept). Empty when nothing usable is left.
+// characters that cannot appear in a Windows file name and bytes that form no character of
+// code page 936 replaced by "_", device names ("CON", "NUL", "COM1", ...) prefixed with "_",
+// at most 120 bytes long (the extension kept) and trailing dots and blanks removed. Empty
+// when nothing usable is left.
 std::string PackageFileName(const std::string& url);
 
-// `name` itself, or with "_2", "_3", ... inserted before its extension until `taken` says
-// the result is free. `taken` is called with candidate names.
-template <typename Taken>
-std::string UniqueFileName(const std::string& name, Taken taken) {
-  if (!taken(name)) {
-    return name;
-  }
-  const size_t dot = name.rfind('.');
-  const std::string stem = dot == std::string::npos ? name : name.substr(0, dot);
-  const std::string extension = dot == std::string::npos ? "" : name.substr(dot);
-  for (int suffix = 2;; ++suffix) {
-    std::string candidate = stem + "_" + std::to_string(suffix) + extension;
-    if (!taken(candidate)) {
-      return candidate;
-    }
-  }
-}
+// Hands out file names that no two packages share as Windows sees them: letter case and
+// trailing dots and blanks are ignored, and the narrow text is read in code page 936.
+class UniqueFileNames {
+ public:
+  // `name` itself when no earlier claim is the same file, else `name` with "_2", "_3", ...
+  // inserted before its extension, the first that is free. Each further claim of a name
+  // resumes where the last one stopped, so claiming n names takes time linear in n.
+  std::string Claim(const std::string& name);
+
+ private:
+  std::unordered_set<std::wstring> taken_;
+  std::unordered_map<std::wstring, int> nextSuffix_;
+};

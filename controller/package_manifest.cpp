@@ -2,11 +2,8 @@
 
 #include <json/reader.h>
 
-#include <algorithm>
-#include <cctype>
 #include <memory>
 #include <optional>
-#include <set>
 
 #include "controller/manifest_member.h"
 #include "controller/package_file_name.h"
@@ -90,12 +87,6 @@ std::optional<std::string> Sha256Member(const Json::Value& object) {
   return member.isString() ? member.asString() : std::string();
 }
 
-std::string Lowercase(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
-
 // Names for packages whose address yields no usable file name; the extension lets the
 // package's installer open it.
 std::string FallbackFileName(PackageKind kind, Json::ArrayIndex index) {
@@ -125,16 +116,12 @@ class LocalPaths {
         directory += "\\";
       }
     }
-    name = UniqueFileName(name, [this](const std::string& candidate) {
-      return taken_.count(Lowercase(candidate)) != 0;
-    });
-    taken_.insert(Lowercase(name));
-    return directory + name;
+    return directory + names_.Claim(name);
   }
 
  private:
   const ManifestContext& context_;
-  std::set<std::string> taken_;
+  UniqueFileNames names_;
 };
 
 }  // namespace

@@ -22,6 +22,9 @@ namespace {
 
 // Includes nest at most this deep, so a file that includes itself cannot recurse forever.
 constexpr int kMaxIncludeDepth = 4;
+// Controls nest at most this deep: building, laying out, painting and freeing the tree all
+// recurse once per level, and a hostile layout could otherwise exhaust the stack.
+constexpr int kMaxNestingDepth = 32;
 
 std::wstring Wide(const char* utf8) {
   return platform::Utf8ToWide(utf8);
@@ -273,8 +276,12 @@ CControlUI* CDialogBuilder::ParseControl(const pugi::xml_node& node) {
     }
   }
   auto* container = dynamic_cast<CContainerUI*>(control);
-  if (container != nullptr) {
+  if (container != nullptr && nestingDepth_ + 1 >= kMaxNestingDepth) {
+    Warn(node, L"controls nested too deeply; the children of this one are ignored");
+  } else if (container != nullptr) {
+    ++nestingDepth_;
     ParseChildren(node, container);
+    --nestingDepth_;
   } else if (node.first_child() != nullptr) {
     Warn(node, L"a " + control->GetClass() + L" holds no child elements");
   }

@@ -43,6 +43,7 @@ class CDialogBuilder {
   CPaintManagerUI* manager_ = nullptr;
   std::wstring source_;
   int includeDepth_ = 0;
+  int nestingDepth_ = 0;  // containers around the control being built
 };
 
 }  // namespace DuiLib

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace DuiLib {
 namespace {
@@ -119,7 +120,25 @@ bool CZipArchive::ReadCentralDirectory(size_t endRecordOffset) {
     at += recordSize;
   }
   members_ = std::move(members);
-  return true;
+  return !MembersOverlap();
+}
+
+bool CZipArchive::MembersOverlap() const {
+  std::vector<std::pair<uint64_t, uint64_t>> extents;  // local header to end of data
+  extents.reserve(members_.size());
+  for (const auto& member : members_) {
+    size_t dataOffset = 0;
+    if (LocateData(member, dataOffset)) {
+      extents.emplace_back(member.localHeaderOffset, dataOffset + member.compressedSize);
+    }
+  }
+  std::sort(extents.begin(), extents.end());
+  for (size_t i = 1; i < extents.size(); ++i) {
+    if (extents[i].first < extents[i - 1].second) {
+      return true;
+    }
+  }
+  return false;
 }
 
 const CZipArchive::Member* CZipArchive::Find(std::string_view name) const {

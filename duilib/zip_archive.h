@@ -1,9 +1,10 @@
 // A read-only view of a ZIP archive held in memory.
 //
 // Members are stored or deflate-compressed; encrypted members, other methods and ZIP64
-// archives are refused. The archive bytes are not copied: they must outlive the object.
-// Every offset and size is checked against the buffer, so a truncated or damaged archive
-// fails cleanly instead of reading outside it. After Open, lookups and reads do not change
+// archives are refused, and so are archives whose members share bytes (a forgery that lets a
+// small archive unpack to many times its size). The archive bytes are not copied: they must outlive
+// the object. Every offset and size is checked against the buffer, so a truncated or damaged
+// archive fails cleanly instead of reading outside it. After Open, lookups and reads do not change
 // the object and may run on several threads at once.
 #pragma once
 
@@ -52,6 +53,8 @@ class CZipArchive {
  private:
   bool ReadCentralDirectory(size_t endRecordOffset);
   bool LocateData(const Member& member, size_t& dataOffset) const;
+  // True when two members' local headers and data share a byte.
+  bool MembersOverlap() const;
 
   const unsigned char* data_ = nullptr;
   size_t size_ = 0;

@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   # native build and tests
   cmake ninja-build g++ pkg-config clang-format
+  # fuzz targets: clang with libFuzzer and the sanitizer runtimes, readable stack traces
+  clang libclang-rt-14-dev llvm
   libcurl4-openssl-dev libjsoncpp-dev zlib1g-dev libpugixml-dev libstb-dev
   libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev libssl-dev openssl
   # cross builds for Windows

@@ -2,7 +2,8 @@
 # The whole test suite from a fresh clone: installs what the build needs, builds the Linux
 # (plain, address/UB sanitizers, thread sanitizer) and Windows (i686 release, x86_64) trees,
 # runs the Linux tests natively and the Windows unit tests under wine64, checks the release's
-# size and runs the whole-program tests on the release, the 32-bit program under WoW64.
+# size, runs the whole-program tests on the release, the 32-bit program under WoW64, and runs
+# each fuzz target briefly.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 start=$SECONDS
@@ -30,6 +31,9 @@ step "linux-asan build"
 build linux-asan
 step "linux-asan tests"
 ctest --preset linux-asan
+
+step "fuzz targets, 15 seconds each"
+scripts/fuzz.sh 15
 
 step "linux-tsan build (the threading tests only)"
 cmake --preset linux-tsan >/dev/null

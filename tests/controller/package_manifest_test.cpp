@@ -208,11 +208,13 @@ TEST_F(ManifestTest, FileNamesFromAddressesStayInsideTheTemporaryFolder) {
       R"({"name":"x","url":"http://h/c:evil.exe"})",
       R"({"name":"x","url":"http://h/CON.exe"})",
       R"({"name":"installer","url":"http://h/"})",
+      // Windows reads a device name before blanks and an extension as the device.
+      R"({"name":"x","url":"http://h/LPT9 .EXE"})",
   }));
   const std::vector<std::string> expected = {
       "C:\\Temp\\a_.._.._evil.exe", "C:\\Temp\\package2.exe",      "C:\\Temp\\setup.exe",
       "C:\\Temp\\noslash.exe",      "C:\\Temp\\package5.exe",      "C:\\Temp\\c_evil.exe",
-      "C:\\Temp\\_CON.exe",         "C:\\Temp\\A_P7_package8.exe",
+      "C:\\Temp\\_CON.exe",         "C:\\Temp\\A_P7_package8.exe", "C:\\Temp\\_LPT9 .EXE",
   };
   ASSERT_EQ(list.size(), expected.size());
   for (size_t i = 0; i < expected.size(); ++i) {
@@ -225,11 +227,45 @@ TEST_F(ManifestTest, PackagesNeverShareALocalFile) {
       R"({"name":"a","url":"http://h/one/setup.exe"})",
       R"({"name":"b","url":"http://h/two/setup.exe"})",
       R"({"name":"c","url":"http://h/three/SETUP.EXE"})",
+      R"({"name":"d","url":"http://h/four/setup_2.exe"})",
+      R"({"name":"e","url":"http://h/five/setup.exe"})",
   }));
-  ASSERT_EQ(list.size(), 3u);
+  ASSERT_EQ(list.size(), 5u);
   EXPECT_EQ(list[0].localPath, "C:\\Temp\\setup.exe");
   EXPECT_EQ(list[1].localPath, "C:\\Temp\\setup_2.exe");
   EXPECT_EQ(list[2].localPath, "C:\\Temp\\SETUP_3.EXE");
+  EXPECT_EQ(list[3].localPath, "C:\\Temp\\setup_2_2.exe");
+  EXPECT_EQ(list[4].localPath, "C:\\Temp\\setup_4.exe");
+}
+
+TEST_F(ManifestTest, NamesThatWindowsWouldReadAsOneStayApart) {
+  const std::string longStem(119, 'a');
+  const auto list = Parse(Manifest({
+      // Cut to 120 bytes, this name ends in a blank that Windows drops.
+      R"({"name":"a","url":"http://h/)" + longStem + R"( bbbbbb"})",
+      R"({"name":"b","url":"http://h/)" + longStem + R"("})",
+      // Full-width and Cyrillic letters in code page 936, each in both cases.
+      "{\"name\":\"c\",\"url\":\"http://h/\xa3\xc1.exe\"}",
+      "{\"name\":\"d\",\"url\":\"http://h/\xa3\xe1.exe\"}",
+      "{\"name\":\"e\",\"url\":\"http://h/\xa7\xa1.exe\"}",
+      "{\"name\":\"f\",\"url\":\"http://h/\xa7\xd1.exe\"}",
+  }));
+  ASSERT_EQ(list.size(), 6u);
+  EXPECT_EQ(list[0].localPath, "C:\\Temp\\" + longStem);
+  EXPECT_EQ(list[1].localPath, "C:\\Temp\\" + longStem + "_2");
+  EXPECT_EQ(list[3].localPath, "C:\\Temp\\\xa3\xe1_2.exe");
+  EXPECT_EQ(list[5].localPath, "C:\\Temp\\\xa7\xd1_2.exe");
+}
+
+TEST_F(ManifestTest, ThousandsOfEntriesWithOneAddressGetNumberedNames) {
+  // Once quadratic: each name searched its suffixes from "_2" again.
+  const int count = 20000;
+  std::vector<std::string> elements(count, R"({"name":"x","url":"http://h/setup.exe"})");
+  const auto list = Parse(Manifest(elements));
+  ASSERT_EQ(list.size(), static_cast<size_t>(count));
+  EXPECT_EQ(list[0].localPath, "C:\\Temp\\setup.exe");
+  EXPECT_EQ(list[1].localPath, "C:\\Temp\\setup_2.exe");
+  EXPECT_EQ(list[count - 1].localPath, "C:\\Temp\\setup_" + std::to_string(count) + ".exe");
 }
 
 TEST_F(ManifestTest, TemporaryFolderWithoutTrailingBackslash) {
@@ -245,6 +281,38 @@ TEST(PackageFileNameTest, LongNamesKeepTheirExtension) {
   const std::string name = PackageFileName("http://h/" + std::string(300, 'a') + ".exe");
   EXPECT_EQ(name.size(), 120u);
   EXPECT_EQ(name.substr(name.size() - 4), ".exe");
+}
+
+TEST(PackageFileNameTest, TheCutNeverLeavesATrailingDotOrBlank) {
+  const std::string stem(118, 'a');
+  const struct {
+    std::string url;
+    std::string name;
+  } cases[] = {
+      {"http://h/" + stem + "b bbbbbb", stem + "b"},
+      {"http://h/" + stem + "b. bbbbbbbbbbbbbbbbbbbbbbbb", stem + "b"},
+      {"http://h/" + stem + "b.bbbbbbbbbbbbbbbbbbbbbbbbbb", stem + "b"},
+      {"http://h/" + std::string(200, ' ') + "b", ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(PackageFileName(c.url), c.name) << c.url;
+  }
+}
+
+TEST(PackageFileNameTest, BytesThatFormNoCharacterBecomeUnderscores) {
+  // Windows would read each as "?", a name it cannot create.
+  const struct {
+    std::string url;
+    std::string name;
+  } cases[] = {
+      {"http://h/setup\xff.exe", "setup_.exe"},
+      {"http://h/\xe4\xb8\xad.exe", "\xe4\xb8_.exe"},  // UTF-8, read as code page 936
+      {"http://h/\xb0\xb2\xd7\xb0\x81", "\xb0\xb2\xd7\xb0_"},
+      {"http://h/\xb0\xb2\xd7\xb0.exe", "\xb0\xb2\xd7\xb0.exe"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(PackageFileName(c.url), c.name) << c.url;
+  }
 }
 
 }  // namespace

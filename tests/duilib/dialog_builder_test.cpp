@@ -88,6 +88,25 @@ TEST(DialogBuilderTest, IncludesBringFontsAndControlsAndStopAtTheDepthLimit) {
   UseProjectSkin();
 }
 
+TEST(DialogBuilderTest, NestingStopsAtTheDepthLimitWithAWarning) {
+  // Thousands of levels once overflowed the stack.
+  const int levels = 5000;
+  std::string xml = "<Window>";
+  for (int i = 0; i < levels; ++i) {
+    xml += "<VerticalLayout name='v" + std::to_string(i) + "'>";
+  }
+  for (int i = 0; i < levels; ++i) {
+    xml += "</VerticalLayout>";
+  }
+  Built built(xml + "</Window>");
+  ASSERT_NE(built.root, nullptr);
+  EXPECT_NE(built.manager.FindControl(L"v31"), nullptr);
+  EXPECT_EQ(built.manager.FindControl(L"v32"), nullptr);
+  ASSERT_EQ(built.Warnings(), 1u);
+  EXPECT_NE(built.manager.GetLayoutWarnings()[0].find(L"v31"), std::wstring::npos);
+  EXPECT_NE(built.manager.GetLayoutWarnings()[0].find(L"too deeply"), std::wstring::npos);
+}
+
 TEST(DialogBuilderTest, ControlsKeepTheirStateAndIgnoreValuesOutOfRange) {
   Built built(
       "<Window><VerticalLayout><Progress name='p' min='10' max='20' value='15'/>"

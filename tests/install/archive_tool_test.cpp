@@ -127,6 +127,15 @@ TEST_F(ArchiveToolTest, RefusesMembersThatWouldLeaveTheOutputFolder) {
   EXPECT_FALSE(platform::PathExists(std::string("/tmp/escaped.txt")));
 }
 
+TEST_F(ArchiveToolTest, RefusesArchivesThatUnpackFarBeyondTheirSize) {
+  // Members sharing one compressed stream, and members declaring more than the tool's limit.
+  for (const auto* bytes : {&fixtures::kSharedDataZip, &fixtures::kOversizedZip}) {
+    const std::string output = scratch_.File("out");
+    EXPECT_EQ(Extract(WriteArchive("forged.zip", *bytes), output), 2);
+    EXPECT_FALSE(platform::PathExists(output)) << "nothing written";
+  }
+}
+
 TEST_F(ArchiveToolTest, FailsCleanlyOnDamagedArchivesAndBadCommandLines) {
   const std::string output = scratch_.File("out");
   EXPECT_EQ(Extract(WriteArchive("truncated.zip", fixtures::kTruncatedZip), output), 2);
@@ -156,9 +165,10 @@ TEST(EntryPathTest, KeepsNamesBelowTheFolderAndRefusesTheRest) {
     EXPECT_TRUE(SplitEntryPath(name, components)) << name;
     EXPECT_EQ(components, expected) << name;
   }
-  const wchar_t* refused[] = {L"",        L"../a", L"a/../../b", L"a/..",     L"/etc/passwd",
-                              L"\\a",     L"C:/a", L"C:a",       L"a/b:c",    L"a/.../b",
-                              L"a/.. /b", L"NUL",  L"con.txt",   L"dir/COM1", L"lpt9.log"};
+  const wchar_t* refused[] = {
+      L"",        L"../a",     L"a/../../b", L"a/..",    L"/etc/passwd",  L"\\a",
+      L"C:/a",    L"C:a",      L"a/b:c",     L"a/.../b", L"a/.. /b",      L"NUL",
+      L"con.txt", L"dir/COM1", L"lpt9.log",  L"com0",    L"LPT\u00B9.txt"};
   for (const wchar_t* name : refused) {
     std::vector<std::wstring> components;
     EXPECT_FALSE(SplitEntryPath(name, components)) << name;

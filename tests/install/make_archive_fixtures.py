@@ -5,6 +5,7 @@ header of byte arrays.
 Usage: make_archive_fixtures.py OUTPUT_HEADER
 """
 import io
+import struct
 import sys
 import zipfile
 
@@ -44,6 +45,41 @@ def damaged_member():
     return bytes(data)
 
 
+def central_records(data):
+    """Offsets of the central directory records, found through the end record."""
+    end = data.rfind(b"PK\x05\x06")
+    count = struct.unpack_from("<H", data, end + 10)[0]
+    at = struct.unpack_from("<I", data, end + 16)[0]
+    offsets = []
+    for _ in range(count):
+        offsets.append(at)
+        lengths = struct.unpack_from("<HHH", data, at + 28)
+        at += 46 + sum(lengths)
+    return offsets, end
+
+
+def shared_data():
+    """One deflated megabyte of zeros that three central records all point at: a forged
+    archive that unpacks to many times its size."""
+    data = bytearray(archive([("zeros.bin", bytes(1 << 20), DEFLATED)]))
+    (record,), end = central_records(data)
+    record_bytes = bytes(data[record:end])
+    copies = [record_bytes.replace(b"zeros.bin", b"copy%d.bin" % i) for i in (2, 3)]
+    directory = record_bytes + b"".join(copies)
+    end_record = bytearray(data[end:])
+    struct.pack_into("<HHI", end_record, 8, 3, 3, len(directory))
+    return bytes(data[:record]) + directory + bytes(end_record)
+
+
+def oversized():
+    """Seventeen members that declare 64 MiB each: more than the tool unpacks in all."""
+    data = bytearray(archive([("part%02d.bin" % i, b"x", STORED) for i in range(17)]))
+    offsets, _ = central_records(data)
+    for at in offsets:
+        struct.pack_into("<I", data, at + 24, 64 << 20)
+    return bytes(data)
+
+
 ESCAPES = {
     "kParentEntry": "../escaped.txt",
     "kDeepParentEntry": "inner/../../escaped.txt",
@@ -56,7 +92,8 @@ ESCAPES = {
 
 
 def main():
-    fixtures = {"kNestedZip": nested(), "kDamagedMemberZip": damaged_member()}
+    fixtures = {"kNestedZip": nested(), "kDamagedMemberZip": damaged_member(),
+                "kSharedDataZip": shared_data(), "kOversizedZip": oversized()}
     fixtures["kTruncatedZip"] = fixtures["kNestedZip"][: len(fixtures["kNestedZip"]) // 2]
     for name, entry in ESCAPES.items():
         fixtures[name + "Zip"] = archive([("harmless.txt", b"fine", STORED),

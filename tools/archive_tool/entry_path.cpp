@@ -15,7 +15,12 @@ bool OnlyDotsAndBlanks(const std::wstring& component) {
                      [](wchar_t c) { return c == L'.' || c == L' '; });
 }
 
-// CON, PRN, AUX, NUL, COM1-9 and LPT1-9 name devices in every folder, with any extension.
+bool IsPortDigit(wchar_t c) {
+  return (c >= L'0' && c <= L'9') || c == L'\u00B9' || c == L'\u00B2' || c == L'\u00B3';
+}
+
+// CON, PRN, AUX, NUL, COM0-9 and LPT0-9 (with the superscripts one to three as digits too)
+// name devices in every folder, with any extension.
 bool IsDeviceName(const std::wstring& component) {
   std::wstring stem = component.substr(0, component.find(L'.'));
   while (!stem.empty() && stem.back() == L' ') {
@@ -30,7 +35,7 @@ bool IsDeviceName(const std::wstring& component) {
   }
   const bool numberedPort =
       stem.size() == 4 && (stem.compare(0, 3, L"COM") == 0 || stem.compare(0, 3, L"LPT") == 0);
-  return numberedPort && stem[3] >= L'1' && stem[3] <= L'9';
+  return numberedPort && IsPortDigit(stem[3]);
 }
 
 }  // namespace

@@ -31,6 +31,19 @@ std::wstring JoinBelow(const std::wstring& directory, const std::vector<std::wst
   return path;
 }
 
+bool FitsOutputLimit(const DuiLib::CZipArchive& archive, std::wstring& error) {
+  uint64_t total = 0;
+  for (const auto& member : archive.Members()) {
+    // At most 65535 sizes of 32 bits each: the sum cannot wrap.
+    total += member.IsDirectory() ? 0 : member.size;
+    if (total > kMaxOutputSize) {
+      error = L"refused archive: its members add up to more than 1 GiB";
+      return false;
+    }
+  }
+  return true;
+}
+
 bool PlanMembers(const DuiLib::CZipArchive& archive, std::vector<PlannedMember>& plan,
                  std::wstring& error) {
   for (const auto& member : archive.Members()) {
@@ -79,6 +92,9 @@ ExtractResult ExtractZip(const std::wstring& archivePath, const std::wstring& ou
   if (!platform::ReadWholeFile(archivePath, bytes) || !archive.Open(bytes.data(), bytes.size())) {
     error = L"cannot read the archive " + archivePath;
     return ExtractResult::kUnreadableArchive;
+  }
+  if (!FitsOutputLimit(archive, error)) {
+    return ExtractResult::kTooLarge;
   }
   std::vector<PlannedMember> plan;
   if (!PlanMembers(archive, plan, error)) {
