@@ -11,48 +11,11 @@
 #   once (default 3). Each row leaves its screenshots and logs in OUT_DIR/ROW.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=matrix_rows.sh
+source "$here/matrix_rows.sh"
 
 rows_all=(server_down reply_crlf package_404 sizes_above_2gb installer_busy slow_dotnet
   display_icon proxy changed_package)
-
-# ---------------------------------------------------------------------------------------
-# One row, inside its own network namespace.
-
-main=quillo_trans_Install
-
-row_prepare() { # ROW
-  export SESSION_OWN_NETWORK=1
-  # shellcheck source=gui_session.sh
-  source "$here/gui_session.sh"
-  session_init "$out/$1" "$probe_exe"
-  session_proxy_pid=""
-  trap '[ -z "$session_proxy_pid" ] || kill "$session_proxy_pid" 2>/dev/null; session_stop' EXIT
-  # The namespace has loopback and a pair of virtual interfaces joined only to each other,
-  # with a default route over them: Windows programs see a connected machine, and nothing
-  # can leave the namespace.
-  ip link set lo up
-  ip link add q0 type veth peer name q1
-  ip addr add 169.254.38.1/24 dev q0
-  ip addr add 169.254.38.2/24 dev q1
-  ip link set q0 up
-  ip link set q1 up
-  ip route add default via 169.254.38.2 dev q0
-  # Displays of their own too: Xvfb's sockets in a private folder and no shared lock, since
-  # display numbers chosen in separate namespaces would otherwise collide in /tmp.
-  mount -t tmpfs tmpfs /tmp/.X11-unix
-  session_prefix
-  session_display
-  packages=$SESSION_OUT/packages
-  rm -rf "$packages"
-  cp -r "$packages_dir" "$packages"
-  program=$SESSION_OUT/setup_P7_1.exe
-  cp "$setup_exe" "$program"
-  export QUILLO_STANDIN_LOG="Z:${SESSION_EVENTS//\//\\}"
-  export QUILLO_STANDIN_SETUP_MS=1000 QUILLO_STANDIN_DOTNET_MS=300 QUILLO_STANDIN_VCREDIST_MS=200
-  # A 64-bit setup installs below "Program Files", the 32-bit release below "Program Files (x86)".
-  product_logs=("$SESSION_PREFIX/drive_c/Program Files/QuilloPDF/started.log"
-    "$SESSION_PREFIX/drive_c/Program Files (x86)/QuilloPDF/started.log")
-}
 
 # Edits the row's manifest: python code that changes the dict `m`.
 edit_manifest() {
@@ -63,30 +26,6 @@ m = json.load(open(path, encoding="utf-8"))
 exec(code)
 json.dump(m, open(path, "w", encoding="utf-8"), ensure_ascii=False, indent=1)
 PY
-}
-
-start_setup() {
-  wine_start "$program" >>"$SESSION_OUT/setup-stdout.log" 2>&1
-  setup_pid=$!
-  wait_until 120 window_shown "$main" || {
-    import -window root "$SESSION_SHOTS/no-main-window.png" || true
-    fail "the main window did not open: $(tail -n3 "$SESSION_OUT/setup-stdout.log")"
-  }
-  wait_until 10 window_height_is "$main" 360 || fail "the main window is not on its install page"
-}
-
-click_install() {
-  click "$main" 300 277
-  wait_until 10 window_height_is "$main" 266 || {
-    import -window root "$SESSION_SHOTS/no-progress-page.png" || true
-    fail "the progress page did not show"
-  }
-}
-
-wait_finished() { # SECONDS
-  wait_until "$1" window_height_is "$main" 400 ||
-    fail "the finished page did not show; steps: $(report_steps | tr '\n' ' ')"
-  screenshot finished-page "$main"
 }
 
 # Time of the first event line matching PATTERN (the log's times sort as text).
@@ -118,34 +57,29 @@ start_using() {
 # Server down at the first click: the network tip, back on the install page at its height;
 # with the server up, a second click installs.
 row_server_down() {
-  start_setup
+  start_setup "$setup_exe"
   click_install
-  wait_until 60 window_shown WndTip1 || fail "no tip after the manifest could not be fetched"
-  window_height_is "$main" 360 || fail "the main window is not back at 360 under the tip"
-  screenshot network-tip WndTip1
-  screenshot install-page-again "$main"
-  click WndTip1 208 148
-  wait_until 10 window_gone WndTip1 || fail "the tip did not close"
+  expect_network_tip "the manifest could not be fetched"
   session_standin "$standin" "$packages"
   click_install
-  wait_finished 180
+  wait_finished
   has_report P7 3.0.1.0 7003 || wait_until 20 has_report P7 3.0.1.0 7003 || fail "no 7003"
 }
 
 # A manifest reply that ends in "\r\n", as many servers send it.
 row_reply_crlf() {
   session_standin "$standin" "$packages" --fault /api-pdf/get-zhq-package=trailing-crlf
-  start_setup
+  start_setup "$setup_exe"
   click_install
-  wait_finished 180
+  wait_finished
 }
 
 # A package answering 404 three times, then 200: the attempts are spaced 0.5, 1 and 2 s.
 row_package_404() {
   session_standin "$standin" "$packages" --fault /fontpack.dat=fail-first:3:404
-  start_setup
+  start_setup "$setup_exe"
   click_install
-  wait_finished 180
+  wait_finished
   mapfile -t times < <(grep ' GET /fontpack.dat -> ' "$SESSION_OUT/standin.log" | cut -d' ' -f1)
   statuses=$(grep ' GET /fontpack.dat -> ' "$SESSION_OUT/standin.log" | awk '{print $NF}' | tr '\n' ' ')
   [ "$statuses" = "404 404 404 200 " ] || fail "requests of the package: $statuses"
@@ -169,9 +103,9 @@ for e in m["pdfinstall"]:
     if e["name"] == "bclx64": e["size"] = "-1"'
   export QUILLO_STANDIN_SETUP_MS=6000
   session_standin "$standin" "$packages"
-  start_setup
+  start_setup "$setup_exe"
   click_install
-  wait_finished 180
+  wait_finished
   cp "$SESSION_EVENTS" "$SESSION_OUT/events-at-finish.log"
   for event in "installer end" "dotnet4 end" "vcredist2015 end"; do
     grep -q "$event" "$SESSION_OUT/events-at-finish.log" ||
@@ -185,9 +119,9 @@ for e in m["pdfinstall"]:
 row_installer_busy() {
   export QUILLO_STANDIN_BUSY_ONCE="Z:${SESSION_OUT//\//\\}\\busy.marker"
   session_standin "$standin" "$packages"
-  start_setup
+  start_setup "$setup_exe"
   click_install
-  wait_finished 180
+  wait_finished
   expect_event "vcredist2015 busy"
   expect_event "vcredist2015 end"
   [ "$(event_time 'vcredist2015 busy')" \< "$(event_time 'vcredist2015 start')" ] ||
@@ -201,9 +135,9 @@ row_installer_busy() {
 row_slow_dotnet() {
   export QUILLO_STANDIN_DOTNET_MS=8000
   session_standin "$standin" "$packages"
-  start_setup
+  start_setup "$setup_exe"
   click_install
-  wait_finished 180
+  wait_finished
   expect_event "dotnet4 wrote Client"
   expect_event "dotnet4 end"
   expect_event "vcredist2015 start"
@@ -218,9 +152,9 @@ row_slow_dotnet() {
 row_display_icon() {
   export QUILLO_STANDIN_ICON_FORM=quoted-index
   session_standin "$standin" "$packages"
-  start_setup
+  start_setup "$setup_exe"
   click_install
-  wait_finished 180
+  wait_finished
   display_icon_value | grep -q 'QuilloPDF.exe",0' ||
     fail "the entry is not in the quoted form: $(display_icon_value)"
   start_using
@@ -237,9 +171,9 @@ row_proxy() {
   WINEPREFIX=$SESSION_PREFIX "$session_wine" reg add "$settings" /v ProxyServer /t REG_SZ /d 127.0.0.1:3128 /f >/dev/null 2>&1
   WINEPREFIX=$SESSION_PREFIX /usr/lib/wine/wineserver -w
   session_standin "$standin" "$packages"
-  start_setup
+  start_setup "$setup_exe"
   click_install
-  wait_finished 180
+  wait_finished
   wait_until 20 grep -q 'POST http://127.0.0.1:38471/api-pdf/soft-pdf' "$proxy_log" ||
     fail "no report passed the proxy: $(cat "$proxy_log")"
   grep -q 'GET http://127.0.0.1:38471/api-pdf/get-zhq-package -> 200' "$proxy_log" ||
@@ -250,18 +184,18 @@ row_proxy() {
 # installed, and the user's Internet cache holds no package.
 row_changed_package() {
   session_standin "$standin" "$packages"
-  start_setup
+  start_setup "$setup_exe"
   click_install
-  wait_finished 180
+  wait_finished
   start_using
   expect_event "installer end"
   # The product's setup at the same address is now another program: the .NET stand-in,
   # which refuses the product's command line in the event log, where it can be seen.
   cp "$packages/dotnet4_setup.exe" "$packages/QuilloPDF_setup.exe"
   edit_manifest 'pass'
-  start_setup
+  start_setup "$setup_exe"
   click_install
-  wait_finished 180
+  wait_finished
   expect_event "dotnet4 refused /S /D="
   local cached
   cached=$(find "$SESSION_PREFIX/drive_c/users" -path '*/Temp' -prune -o -type f \
@@ -272,17 +206,14 @@ row_changed_package() {
 
 if [ "${1:-}" = --row ]; then
   row=$2 setup_exe=$3 probe_exe=$4 standin=$5 packages_dir=$6 out=$7
-  row_prepare "$row"
-  SECONDS=0
-  "row_$row"
-  note "row $row passed"
-  session_stop
-  [ -n "${QUILLO_KEEP_PREFIX:-}" ] || rm -rf "$SESSION_PREFIX"
-  exit 0
+  matrix_row_prepare "$out/$row" "$probe_exe" "$packages_dir"
+  session_proxy_pid=""
+  trap '[ -z "$session_proxy_pid" ] || kill "$session_proxy_pid" 2>/dev/null; session_stop' EXIT
+  # A 64-bit setup installs below "Program Files", the 32-bit release below "Program Files (x86)".
+  product_logs=("$SESSION_PREFIX/drive_c/Program Files/QuilloPDF/started.log"
+    "$SESSION_PREFIX/drive_c/Program Files (x86)/QuilloPDF/started.log")
+  matrix_row_run "$row"
 fi
-
-# ---------------------------------------------------------------------------------------
-# The table: every row in a namespace of its own, a few at a time.
 
 [ $# -ge 5 ] || {
   echo "usage: $0 SETUP_EXE PROBE_EXE STANDIN_PROGRAM PACKAGES_DIR OUT_DIR [ROW...]" >&2
@@ -295,35 +226,5 @@ rows=("$@")
 [ ${#rows[@]} -gt 0 ] || rows=("${rows_all[@]}")
 mkdir -p "$out"
 out=$(realpath "$out")
-jobs=${QUILLO_MATRIX_JOBS:-3}
-# The template prefix is made once, before rows race for it.
-"$here/../../scripts/wine-prefix.sh" "$out/.template-check" --fresh
-rm -rf "$out/.template-check"
-
-declare -A pids
-start=$SECONDS
-for row in "${rows[@]}"; do
-  while [ "$(jobs -rp | wc -l)" -ge "$jobs" ]; do
-    wait -n || true
-  done
-  rm -rf "${out:?}/$row"
-  mkdir -p "$out/$row"
-  unshare -n -m "$0" --row "$row" "$setup_exe" "$probe_exe" "$standin" "$packages_dir" "$out" \
-    >"$out/$row/row.log" 2>&1 &
-  pids[$row]=$!
-done
-
-failed=0
-for row in "${rows[@]}"; do
-  status=0
-  wait "${pids[$row]}" || status=$?
-  if [ "$status" = 0 ]; then
-    printf '%-18s passed\n' "$row"
-  else
-    failed=$((failed + 1))
-    printf '%-18s FAILED (%s)\n' "$row" "$(grep -m1 FAILED "$out/$row/row.log" || tail -n1 "$out/$row/row.log")"
-  fi
-done
-echo "fault matrix: ${#rows[@]} rows in $((SECONDS - start)) s; logs in $out"
-echo "$(( ${#rows[@]} - failed )) passed, $failed failed"
-[ "$failed" = 0 ]
+matrix_table "fault matrix" 3 "$out" "$setup_exe" "$probe_exe" "$standin" "$packages_dir" "$out" \
+  -- "${rows[@]}"

@@ -23,43 +23,10 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 keys=$(cd "$here/../reporting/data" && pwd)
+# shellcheck source=matrix_rows.sh
+source "$here/matrix_rows.sh"
 
 rows_all=(tampered_package signed_good signed_missing signed_other_key)
-
-main=quillo_trans_Install
-
-# ---------------------------------------------------------------------------------------
-# One row, inside its own network namespace.
-
-row_prepare() { # ROW
-  export SESSION_OWN_NETWORK=1
-  # shellcheck source=gui_session.sh
-  source "$here/gui_session.sh"
-  session_init "$out/$1" "$probe_exe"
-  # Loopback, and a pair of virtual interfaces joined only to each other with a default
-  # route over them: Windows programs see a connected machine, and nothing leaves.
-  ip link set lo up
-  ip link add q0 type veth peer name q1
-  ip addr add 169.254.38.1/24 dev q0
-  ip addr add 169.254.38.2/24 dev q1
-  ip link set q0 up
-  ip link set q1 up
-  ip route add default via 169.254.38.2 dev q0
-  # Displays of their own too: Xvfb's sockets in a private folder and no shared lock, since
-  # display numbers chosen in separate namespaces would otherwise collide in /tmp.
-  mkdir -p /tmp/.X11-unix
-  mount -t tmpfs tmpfs /tmp/.X11-unix
-  session_prefix
-  session_display
-  packages=$SESSION_OUT/packages
-  rm -rf "$packages"
-  cp -r "$packages_dir" "$packages"
-  export QUILLO_STANDIN_LOG="Z:${SESSION_EVENTS//\//\\}"
-  export QUILLO_STANDIN_SETUP_MS=1000 QUILLO_STANDIN_DOTNET_MS=300 QUILLO_STANDIN_VCREDIST_MS=200
-  temp_dir=$(find "$SESSION_PREFIX/drive_c/users" -mindepth 2 -maxdepth 2 -name Temp -type d |
-    grep -v /Public/ | head -n1)
-  [ -n "$temp_dir" ] || fail "no temporary folder in the prefix"
-}
 
 # The package address (its path on the stand-in) of the manifest entry named NAME.
 package_path() {
@@ -84,24 +51,6 @@ for e in m["pdfinstall"]:
     e["sha256"] = hashlib.sha256(data).hexdigest().upper()
 json.dump(m, open(path, "w", encoding="utf-8"), ensure_ascii=False, indent=1)
 PY
-}
-
-start_setup() { # PROGRAM
-  cp "$1" "$SESSION_OUT/setup_P7_1.exe"
-  wine_start "$SESSION_OUT/setup_P7_1.exe" >>"$SESSION_OUT/setup-stdout.log" 2>&1
-  wait_until 60 window_shown "$main" || fail "the main window did not open"
-  wait_until 10 window_height_is "$main" 360 || fail "the main window is not on its install page"
-}
-
-click_install() {
-  click "$main" 300 277
-  wait_until 10 window_height_is "$main" 266 || fail "the progress page did not show"
-}
-
-wait_finished() {
-  wait_until 180 window_height_is "$main" 400 ||
-    fail "the finished page did not show; steps: $(report_steps | tr '\n' ' ')"
-  screenshot finished-page "$main"
 }
 
 # The folders named as the setup names its own (QuilloSetup- and 32 hexadecimal digits).
@@ -129,15 +78,12 @@ package_requests_any() {
   grep -E '(^| )GET ' "$SESSION_OUT/standin.log" | grep -v -e 'GET /api-pdf/' -e 'GET /standin/' || true
 }
 
-expect_network_tip() {
-  wait_until 60 window_shown WndTip1 || fail "no tip after the manifest was refused"
-  window_height_is "$main" 360 || fail "the main window is not back at 360 under the tip"
-  screenshot network-tip WndTip1
-  screenshot install-page-again "$main"
+# A manifest the setup refuses: the network tip, no package requested, and nothing reported
+# as received.
+expect_refused_manifest() {
+  expect_network_tip "the manifest was refused"
   [ -z "$(package_requests_any)" ] || fail "packages were requested: $(package_requests_any)"
-  report_steps | grep -qx 7002 && fail "a refused manifest was reported as received"
-  click WndTip1 208 148
-  wait_until 10 window_gone WndTip1 || fail "the tip did not close"
+  if report_steps | grep -qx 7002; then fail "a refused manifest was reported as received"; fi
 }
 
 row_tampered_package() {
@@ -180,29 +126,24 @@ row_signed_missing() {
   session_standin "$standin" "$packages"
   start_setup "$signed_setup_exe"
   click_install
-  expect_network_tip
+  expect_refused_manifest
 }
 
 row_signed_other_key() {
   session_standin "$standin" "$packages" --sign-key "$keys/other_signing_key.pem"
   start_setup "$signed_setup_exe"
   click_install
-  expect_network_tip
+  expect_refused_manifest
 }
 
 if [ "${1:-}" = --row ]; then
   row=$2 setup_exe=$3 signed_setup_exe=$4 probe_exe=$5 standin=$6 packages_dir=$7 out=$8
-  row_prepare "$row"
-  SECONDS=0
-  "row_$row"
-  note "row $row passed"
-  session_stop
-  [ -n "${QUILLO_KEEP_PREFIX:-}" ] || rm -rf "$SESSION_PREFIX"
-  exit 0
+  matrix_row_prepare "$out/$row" "$probe_exe" "$packages_dir"
+  temp_dir=$(find "$SESSION_PREFIX/drive_c/users" -mindepth 2 -maxdepth 2 -name Temp -type d |
+    grep -v /Public/ | head -n1)
+  [ -n "$temp_dir" ] || fail "no temporary folder in the prefix"
+  matrix_row_run "$row"
 fi
-
-# ---------------------------------------------------------------------------------------
-# The table: every row in a namespace of its own, a few at a time.
 
 [ $# -ge 6 ] || {
   echo "usage: $0 SETUP_EXE SIGNED_SETUP_EXE PROBE_EXE STANDIN_PROGRAM PACKAGES_DIR OUT_DIR [ROW...]" >&2
@@ -215,35 +156,5 @@ rows=("$@")
 [ ${#rows[@]} -gt 0 ] || rows=("${rows_all[@]}")
 mkdir -p "$out"
 out=$(realpath "$out")
-jobs=${QUILLO_MATRIX_JOBS:-2}
-# The template prefix is made once, before rows race for it.
-"$here/../../scripts/wine-prefix.sh" "$out/.template-check" --fresh
-rm -rf "$out/.template-check"
-
-declare -A pids
-start=$SECONDS
-for row in "${rows[@]}"; do
-  while [ "$(jobs -rp | wc -l)" -ge "$jobs" ]; do
-    wait -n || true
-  done
-  rm -rf "${out:?}/$row"
-  mkdir -p "$out/$row"
-  unshare -n -m "$0" --row "$row" "$setup_exe" "$signed_setup_exe" "$probe_exe" "$standin" \
-    "$packages_dir" "$out" >"$out/$row/row.log" 2>&1 &
-  pids[$row]=$!
-done
-
-failed=0
-for row in "${rows[@]}"; do
-  status=0
-  wait "${pids[$row]}" || status=$?
-  if [ "$status" = 0 ]; then
-    printf '%-18s passed\n' "$row"
-  else
-    failed=$((failed + 1))
-    printf '%-18s FAILED (%s)\n' "$row" "$(grep -m1 FAILED "$out/$row/row.log" || tail -n1 "$out/$row/row.log")"
-  fi
-done
-echo "trust matrix: ${#rows[@]} rows in $((SECONDS - start)) s; logs in $out"
-echo "$(( ${#rows[@]} - failed )) passed, $failed failed"
-[ "$failed" = 0 ]
+matrix_table "trust matrix" 2 "$out" "$setup_exe" "$signed_setup_exe" "$probe_exe" "$standin" \
+  "$packages_dir" "$out" -- "${rows[@]}"
