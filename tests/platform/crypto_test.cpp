@@ -11,6 +11,7 @@
 
 #include "platform/crypto.h"
 #include "platform/files.h"
+#include "tests/support/hex_text.h"
 #include "tools/api_standin/host_path.h"
 
 namespace {
@@ -23,14 +24,6 @@ std::string Hex(const platform::Sha256Digest& digest) {
     text += pair;
   }
   return text;
-}
-
-std::string FromHex(const std::string& hex) {
-  std::string bytes;
-  for (size_t i = 0; i + 1 < hex.size(); i += 2) {
-    bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-  }
-  return bytes;
 }
 
 struct HashCase {

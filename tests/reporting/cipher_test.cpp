@@ -13,17 +13,10 @@
 #include "reporting/base64.h"
 #include "reporting/payload_cipher.h"
 #include "reporting/payload_key.h"
+#include "tests/support/hex_text.h"
 #include "tools/api_standin/host_path.h"
 
 namespace {
-
-std::string FromHex(const std::string& hex) {
-  std::string bytes;
-  for (size_t i = 0; i + 1 < hex.size(); i += 2) {
-    bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-  }
-  return bytes;
-}
 
 TEST(AesTest, MatchesTheFips197Example) {
   unsigned char key[16];

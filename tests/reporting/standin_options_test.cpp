@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tools/api_standin/fault_rule.h"
+#include "tools/api_standin/first_requests_counter.h"
 #include "tools/api_standin/standin_options.h"
 
 namespace {
@@ -94,10 +95,10 @@ TEST(StandinOptionsTest, SigningKeyAndTamperRules) {
     EXPECT_FALSE(ParseStandinOptions({"--tamper", bad}, ignored, error)) << bad;
   }
 
-  TamperCounter counter;
-  EXPECT_TRUE(counter.TakeTampered(2));
-  EXPECT_TRUE(counter.TakeTampered(2));
-  EXPECT_FALSE(counter.TakeTampered(2));
+  FirstRequestsCounter counter;
+  EXPECT_TRUE(counter.Take(2));
+  EXPECT_TRUE(counter.Take(2));
+  EXPECT_FALSE(counter.Take(2));
   EXPECT_EQ(TamperedBytes(std::string("\x00\xff", 2)), std::string("\xff\x00", 2));
 }
 

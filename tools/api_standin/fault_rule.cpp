@@ -95,12 +95,3 @@ bool ParseFaultRule(const std::string& text, FaultRule& rule, std::string& error
   }
   return true;
 }
-
-bool FailureCounter::TakeFailure(uint32_t limit) {
-  std::lock_guard<std::mutex> hold(lock_);
-  if (failed_ >= limit) {
-    return false;
-  }
-  ++failed_;
-  return true;
-}

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <mutex>
 #include <string>
 
 enum class FaultMode {
@@ -27,14 +26,3 @@ struct FaultRule {
 
 // Parses "PATH=MODE[:ARG...]" (see README.md). False with `error` set on bad input.
 bool ParseFaultRule(const std::string& text, FaultRule& rule, std::string& error);
-
-// How many requests a fail-first rule has already failed; shared by the server's threads.
-class FailureCounter {
- public:
-  // True when this request is still among the first `limit`.
-  bool TakeFailure(uint32_t limit);
-
- private:
-  std::mutex lock_;
-  uint32_t failed_ = 0;
-};

@@ -43,10 +43,10 @@ void Answer(httplib::Response& response, int status, const std::string& body) {
 StandinServer::StandinServer(StandinOptions options)
     : options_(std::move(options)), reports_(options_.reportLog) {
   for (size_t i = 0; i < options_.faults.size(); ++i) {
-    failures_.push_back(std::make_unique<FailureCounter>());
+    failures_.push_back(std::make_unique<FirstRequestsCounter>());
   }
   for (size_t i = 0; i < options_.tampers.size(); ++i) {
-    tampered_.push_back(std::make_unique<TamperCounter>());
+    tampered_.push_back(std::make_unique<FirstRequestsCounter>());
   }
   if (!options_.signKeyFile.empty()) {
     signer_ = ManifestSigner::FromPemFile(options_.signKeyFile);
@@ -151,7 +151,7 @@ bool StandinServer::ApplyFaultBefore(size_t index, httplib::Response& response) 
   const FaultRule& rule = options_.faults[index];
   switch (rule.mode) {
     case FaultMode::kFailFirst:
-      if (failures_[index]->TakeFailure(rule.count)) {
+      if (failures_[index]->Take(rule.count)) {
         Answer(response, rule.status, "stand-in: failing this request on purpose\n");
         return false;
       }
@@ -274,7 +274,7 @@ void StandinServer::SignManifest(const std::string& plain, httplib::Response& re
 
 std::string StandinServer::MaybeTampered(const std::string& path, std::string bytes) {
   for (size_t i = 0; i < options_.tampers.size(); ++i) {
-    if (options_.tampers[i].path == path && tampered_[i]->TakeTampered(options_.tampers[i].count)) {
+    if (options_.tampers[i].path == path && tampered_[i]->Take(options_.tampers[i].count)) {
       std::printf("tampered %s\n", path.c_str());
       std::fflush(stdout);
       return TamperedBytes(std::move(bytes));

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "tools/api_standin/fault_rule.h"
+#include "tools/api_standin/first_requests_counter.h"
 #include "tools/api_standin/manifest_signer.h"
 #include "tools/api_standin/report_log.h"
 #include "tools/api_standin/standin_options.h"
@@ -57,8 +58,8 @@ class StandinServer {
   StandinOptions options_;
   httplib::Server server_;
   ReportLog reports_;
-  std::vector<std::unique_ptr<FailureCounter>> failures_;  // one per fault rule
-  std::vector<std::unique_ptr<TamperCounter>> tampered_;   // one per tamper rule
+  std::vector<std::unique_ptr<FirstRequestsCounter>> failures_;  // one per fault rule
+  std::vector<std::unique_ptr<FirstRequestsCounter>> tampered_;  // one per tamper rule
   std::unique_ptr<ManifestSigner> signer_;
   std::mutex stopLock_;
   std::condition_variable stopSignal_;

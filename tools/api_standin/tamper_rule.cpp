@@ -13,15 +13,6 @@ bool ParseTamperRule(const std::string& text, TamperRule& rule, std::string& err
   return true;
 }
 
-bool TamperCounter::TakeTampered(uint32_t limit) {
-  std::lock_guard<std::mutex> hold(lock_);
-  if (tampered_ >= limit) {
-    return false;
-  }
-  ++tampered_;
-  return true;
-}
-
 std::string TamperedBytes(std::string bytes) {
   for (char& byte : bytes) {
     byte = static_cast<char>(~static_cast<unsigned char>(byte));

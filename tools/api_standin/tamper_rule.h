@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <mutex>
 #include <string>
 
 struct TamperRule {
@@ -13,17 +12,6 @@ struct TamperRule {
 
 // Parses "PATH=N". False with `error` set on bad input.
 bool ParseTamperRule(const std::string& text, TamperRule& rule, std::string& error);
-
-// How many requests a tamper rule has altered so far; shared by the server's threads.
-class TamperCounter {
- public:
-  // True when this request is still among the first `limit`.
-  bool TakeTampered(uint32_t limit);
-
- private:
-  std::mutex lock_;
-  uint32_t tampered_ = 0;
-};
 
 // `bytes` with every byte inverted.
 std::string TamperedBytes(std::string bytes);
